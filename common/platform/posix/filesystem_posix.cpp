@@ -1,0 +1,127 @@
+// A stand-in for the native unit tests: "\" in paths becomes "/", and a
+// file whose name starts with a dot counts as hidden, as Wine shows it.
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "platform/filesystem.h"
+
+namespace plat {
+
+namespace {
+
+std::string local(std::string path) {
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+txt::Status errnoError(const char* what, const std::string& path) {
+  return txt::Status::Fail(std::string(what) + " " + path + " failed: " + std::strerror(errno));
+}
+
+bool hiddenName(const std::string& path) {
+  std::string name = std::filesystem::path(path).filename().string();
+  return !name.empty() && name[0] == '.';
+}
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  FileInfo info(const std::string& path) override {
+    FileInfo i;
+    struct stat st {};
+    if (::stat(local(path).c_str(), &st) != 0) return i;
+    i.exists = true;
+    i.directory = S_ISDIR(st.st_mode);
+    i.hidden = hiddenName(local(path));
+    i.readOnly = (st.st_mode & S_IWUSR) == 0;
+    return i;
+  }
+
+  bool anyOrdinaryFile(const std::string& pattern) override {
+    std::filesystem::path p(local(pattern));
+    std::error_code ec;
+    std::filesystem::path dir = p.has_parent_path() ? p.parent_path() : ".";
+    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+      std::string name = entry.path().filename().string();
+      if (fnmatch(p.filename().c_str(), name.c_str(), 0) == 0 && entry.is_regular_file() &&
+          name[0] != '.')
+        return true;
+    }
+    return false;
+  }
+
+  txt::Status readAll(const std::string& path, std::string& bytes) override {
+    int fd = ::open(local(path).c_str(), O_RDONLY);
+    if (fd < 0) return errnoError("opening", path);
+    bytes.clear();
+    char buffer[64 * 1024];
+    for (;;) {
+      ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got < 0) {
+        ::close(fd);
+        return errnoError("reading", path);
+      }
+      if (got == 0) break;
+      bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return {};
+  }
+
+  txt::Status writeNew(const std::string& path, const std::string& bytes) override {
+    int fd = ::open(local(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return errnoError("creating", path);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+      if (n <= 0) {
+        ::close(fd);
+        return errnoError("writing", path);
+      }
+      done += static_cast<std::size_t>(n);
+    }
+    bool synced = ::fsync(fd) == 0;
+    bool closed = ::close(fd) == 0;
+    if (!synced || !closed) return errnoError("flushing", path);
+    return {};
+  }
+
+  txt::Status replace(const std::string& from, const std::string& to) override {
+    if (::rename(local(from).c_str(), local(to).c_str()) != 0) return errnoError("replacing", to);
+    return {};
+  }
+
+  txt::Status copy(const std::string& from, const std::string& to) override {
+    std::error_code ec;
+    std::filesystem::copy_file(local(from), local(to), std::filesystem::copy_options::overwrite_existing,
+                               ec);
+    if (ec) return txt::Status::Fail("copying " + from + " failed: " + ec.message());
+    return {};
+  }
+
+  txt::Status remove(const std::string& path) override {
+    if (::unlink(local(path).c_str()) != 0) return errnoError("deleting", path);
+    return {};
+  }
+
+  txt::Status makeDirectory(const std::string& path) override {
+    if (::mkdir(local(path).c_str(), 0755) == 0) return {};
+    if (errno == EEXIST && info(path).directory) return {};
+    return errnoError("creating folder", path);
+  }
+};
+
+}  // namespace
+
+FileSystem& localFileSystem() {
+  static PosixFileSystem fs;
+  return fs;
+}
+
+}  // namespace plat

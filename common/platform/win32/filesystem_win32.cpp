@@ -1,0 +1,140 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/filesystem.h"
+#include "platform/win32/wide.h"
+
+namespace plat {
+
+namespace {
+
+txt::Status lastError(const char* what, const std::string& path) {
+  return txt::Status::Fail(std::string(what) + " " + path + " failed (error " +
+                           std::to_string(GetLastError()) + ")");
+}
+
+class HandleCloser {
+ public:
+  explicit HandleCloser(HANDLE h) : h_(h) {}
+  ~HandleCloser() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  HandleCloser(const HandleCloser&) = delete;
+  HandleCloser& operator=(const HandleCloser&) = delete;
+  HANDLE get() const { return h_; }
+  bool close() {
+    HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(h) != 0;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+bool ordinary(DWORD attributes) {
+  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+class Win32FileSystem final : public FileSystem {
+ public:
+  FileInfo info(const std::string& path) override {
+    FileInfo i;
+    DWORD a = GetFileAttributesW(wide(path).c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return i;
+    i.exists = true;
+    i.directory = (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    i.hidden = (a & FILE_ATTRIBUTE_HIDDEN) != 0;
+    i.system = (a & FILE_ATTRIBUTE_SYSTEM) != 0;
+    i.readOnly = (a & FILE_ATTRIBUTE_READONLY) != 0;
+    return i;
+  }
+
+  bool anyOrdinaryFile(const std::string& pattern) override {
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW(wide(pattern).c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool any = false;
+    do {
+      any = ordinary(found.dwFileAttributes);
+    } while (!any && FindNextFileW(h, &found));
+    FindClose(h);
+    return any;
+  }
+
+  txt::Status readAll(const std::string& path, std::string& bytes) override {
+    HandleCloser file(CreateFileW(wide(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) return lastError("opening", path);
+    bytes.clear();
+    char buffer[64 * 1024];
+    for (;;) {
+      DWORD got = 0;
+      if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return lastError("reading", path);
+      if (got == 0) break;
+      bytes.append(buffer, got);
+    }
+    return {};
+  }
+
+  txt::Status writeNew(const std::string& path, const std::string& bytes) override {
+    HandleCloser file(CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) return lastError("creating", path);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+      DWORD written = 0;
+      if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
+        return lastError("writing", path);
+      done += written;
+    }
+    if (!FlushFileBuffers(file.get())) return lastError("flushing", path);
+    if (!file.close()) return lastError("closing", path);
+    return {};
+  }
+
+  txt::Status replace(const std::string& from, const std::string& to) override {
+    // Virus scanners and indexers open files briefly; give them a moment.
+    for (int attempt = 0;; ++attempt) {
+      if (MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+      DWORD error = GetLastError();
+      bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                  (error == ERROR_ACCESS_DENIED && !info(to).readOnly);
+      if (!busy || attempt >= 5) {
+        SetLastError(error);
+        return lastError("replacing", to);
+      }
+      Sleep(50u << attempt);
+    }
+  }
+
+  txt::Status copy(const std::string& from, const std::string& to) override {
+    if (!CopyFileW(wide(from).c_str(), wide(to).c_str(), FALSE)) return lastError("copying", from);
+    return {};
+  }
+
+  txt::Status remove(const std::string& path) override {
+    if (!DeleteFileW(wide(path).c_str())) return lastError("deleting", path);
+    return {};
+  }
+
+  txt::Status makeDirectory(const std::string& path) override {
+    if (CreateDirectoryW(wide(path).c_str(), nullptr)) return {};
+    if (GetLastError() == ERROR_ALREADY_EXISTS && info(path).directory) return {};
+    return lastError("creating folder", path);
+  }
+};
+
+}  // namespace
+
+FileSystem& localFileSystem() {
+  static Win32FileSystem fs;
+  return fs;
+}
+
+}  // namespace plat

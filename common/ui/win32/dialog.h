@@ -1,0 +1,92 @@
+// A thin base for dialog windows made from a template. The static procedure
+// stores the object at WM_INITDIALOG and hands each message to a virtual
+// handler. Texts cross the control boundary here: callers pass and get
+// Windows-1252, the controls hold UTF-16.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+class Dialog {
+ public:
+  explicit Dialog(int templateId) : templateId_(templateId) {}
+  virtual ~Dialog();
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  // Shows the dialog and waits until it ends; the value passed to End.
+  INT_PTR DoModal(HWND owner);
+  // Shows the dialog beside its owner and returns at once.
+  bool Create(HWND owner);
+  // Ends a modal dialog with result, or destroys a modeless one.
+  void End(INT_PTR result);
+  void BringToFront();
+
+  HWND hwnd() const { return hwnd_; }
+  bool IsOpen() const { return hwnd_ != nullptr; }
+  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+  // Gives keyboard navigation to every open modeless dialog; call it for each
+  // message of the message loop and skip the message when it says true.
+  static bool PreTranslate(MSG* msg);
+  static HINSTANCE Instance();
+
+  void SetItemText(int id, const std::string& text);
+  std::string ItemText(int id) const;
+  void CheckButton(int id, int state);  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
+  int ButtonState(int id) const;
+  bool IsChecked(int id) const { return ButtonState(id) == BST_CHECKED; }
+  void EnableItem(int id, bool enable);
+  void ShowItem(int id, bool show);
+  void SetCaption(const std::string& text);
+  std::string Caption() const;
+
+ protected:
+  virtual bool OnInit() { return true; }
+  // A command from a control or menu; true when handled. The default sends
+  // IDOK to OnOK and IDCANCEL (Esc, the close box) to OnCancel.
+  virtual bool OnCommand(int id, int code, HWND control);
+  virtual bool OnNotify(int /*id*/, NMHDR* /*header*/) { return false; }
+  // WM_HSCROLL and WM_VSCROLL from a scroll bar or track bar control.
+  virtual bool OnScroll(HWND /*control*/, int /*code*/) { return false; }
+  // Any other message; set handled and return the dialog result.
+  virtual INT_PTR OnMessage(UINT /*msg*/, WPARAM, LPARAM, bool& handled) {
+    handled = false;
+    return 0;
+  }
+  virtual void OnOK() { End(IDOK); }
+  virtual void OnCancel() { End(IDCANCEL); }
+  virtual void OnDestroyed() {}
+
+  // True while the controls are filled from the model, so that the change
+  // notifications this causes are not taken for the user's edits.
+  bool Filling() const { return filling_ > 0; }
+  class FillGuard {
+   public:
+    explicit FillGuard(Dialog& d) : d_(d) { ++d_.filling_; }
+    ~FillGuard() { --d_.filling_; }
+    FillGuard(const FillGuard&) = delete;
+    FillGuard& operator=(const FillGuard&) = delete;
+
+   private:
+    Dialog& d_;
+  };
+
+ private:
+  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR Handle(UINT msg, WPARAM wp, LPARAM lp);
+
+  int templateId_;
+  HWND hwnd_ = nullptr;
+  bool modal_ = false;
+  int filling_ = 0;
+};
+
+// Window text in Windows-1252.
+std::string WindowText(HWND hwnd);
+void SetWindowTextCp(HWND hwnd, const std::string& text);
+
+}  // namespace ui

@@ -1,0 +1,1 @@
+!C:\TOOLS\SCAN.EXE $PA

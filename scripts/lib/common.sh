@@ -1,0 +1,59 @@
+# Shared by the scripts: paths, packages, the Wine prefixes. Source it.
+set -euo pipefail
+
+REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+BUILD="$REPO/build"
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEARCH=win64
+
+PACKAGES=(cmake g++ make googletest libgtest-dev clang libclang-rt-14-dev clang-format
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth
+  imagemagick x11-utils xdotool fonts-wine locales python3)
+
+say() { printf '%s\n' "$*" >&2; }
+
+# Installs whatever of the packages is missing (a fresh Debian 12 machine has
+# none of the Windows tools).
+ensure_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  say "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Creates a Wine prefix once (serialized, as several tests may ask at the
+# same time) with the settings that keep Wine fast and quiet without a
+# window manager and that stop a crashing program from waiting on a dialog.
+ensure_prefix() {
+  local prefix="$1"
+  mkdir -p "$(dirname "$prefix")"
+  (
+    flock 9
+    if [ ! -f "$prefix/.valmorin-ready" ]; then
+      rm -rf "$prefix"
+      WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
+      WINEPREFIX="$prefix" wineserver -w || true
+      local reg
+      reg="$(mktemp --suffix=.reg)"
+      printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n\r\n' >"$reg"
+      WINEPREFIX="$prefix" wine regedit "$reg" >/dev/null 2>&1 || true
+      WINEPREFIX="$prefix" wineserver -w || true
+      rm -f "$reg"
+      cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+      touch "$prefix/.valmorin-ready"
+    fi
+  ) 9>"$prefix.lock"
+}
+
+configure_and_build() {
+  local preset="$1"
+  (cd "$REPO" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
+}

@@ -1,0 +1,69 @@
+#include "platform/filesystem.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_dir.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+using testing_support::TempDir;
+
+TEST(FileExists, OnlyOrdinaryFilesCount) {
+  TempDir dir;
+  auto& fs = plat::localFileSystem();
+  dir.write("daten\\main.txt", "x");
+  EXPECT_TRUE(plat::FileExists(fs, dir.file("daten\\main.txt")));
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("daten")));
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("daten\\fehlt.txt")));
+  EXPECT_FALSE(plat::FileExists(fs, ""));
+}
+
+TEST(FileExists, HiddenAndSystemFilesCountAsAbsent) {
+  TempDir dir;
+  auto& fs = plat::localFileSystem();
+#ifdef _WIN32
+  dir.write("versteckt.txt", "x");
+  dir.write("system.txt", "x");
+  SetFileAttributesA(dir.file("versteckt.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesA(dir.file("system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("versteckt.txt")));
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("system.txt")));
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("*.txt")));
+#else
+  dir.write(".versteckt", "x");
+  EXPECT_FALSE(plat::FileExists(fs, dir.file(".versteckt")));
+#endif
+}
+
+TEST(FileExists, WildcardsMatchOrdinaryFilesOnly) {
+  TempDir dir;
+  auto& fs = plat::localFileSystem();
+  dir.write("wave\\ring.wav", "x");
+  dir.write("sub.wav\\x", "x");
+  EXPECT_TRUE(plat::FileExists(fs, dir.file("wave\\*.wav")));
+  EXPECT_TRUE(plat::FileExists(fs, dir.file("wave\\r?ng.wav")));
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("wave\\*.txt")));
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("*.wav")));  // only a folder matches
+}
+
+TEST(FileSystem, ReadWriteKeepEveryByte) {
+  TempDir dir;
+  auto& fs = plat::localFileSystem();
+  std::string all;
+  for (int i = 0; i < 256; ++i) all.push_back(static_cast<char>(i));
+  all += "\r\n\n\r";
+  ASSERT_TRUE(fs.writeNew(dir.file("bytes.bin"), all).ok());
+  std::string back;
+  ASSERT_TRUE(fs.readAll(dir.file("bytes.bin"), back).ok());
+  EXPECT_EQ(back, all);
+  EXPECT_FALSE(fs.readAll(dir.file("fehlt.bin"), back).ok());
+  EXPECT_TRUE(fs.makeDirectory(dir.file("neu")).ok());
+  EXPECT_TRUE(fs.makeDirectory(dir.file("neu")).ok());
+  EXPECT_TRUE(fs.info(dir.file("neu")).directory);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+#include "text/reader.h"
+
+#include <gtest/gtest.h>
+
+#include "text/writer.h"
+
+namespace {
+
+TEST(Reader, WholeLinesEndAtCrLfOrLoneLfAndKeepLoneCr) {
+  txt::Reader r("eins\r\nzwei\nd\rrei\r\nletzte");
+  std::string a, b, c, d, e;
+  EXPECT_TRUE(r.line(a));
+  EXPECT_TRUE(r.line(b));
+  EXPECT_TRUE(r.line(c));
+  EXPECT_TRUE(r.line(d));
+  EXPECT_EQ(a, "eins");
+  EXPECT_EQ(b, "zwei");
+  EXPECT_EQ(c, "d\rrei");
+  EXPECT_EQ(d, "letzte");
+  EXPECT_TRUE(r.atEnd());
+  EXPECT_FALSE(r.line(e));
+  EXPECT_TRUE(r.failed());
+}
+
+TEST(Reader, EmptyLinesAreLinesAndTheEndIsSeenRightAfterTheLastLineEnd) {
+  txt::Reader r("\r\n\r\n");
+  std::string s = "x";
+  ASSERT_TRUE(r.line(s));
+  EXPECT_EQ(s, "");
+  EXPECT_TRUE(r.more());
+  ASSERT_TRUE(r.line(s));
+  EXPECT_FALSE(r.more());
+  EXPECT_TRUE(r.status().ok());
+}
+
+TEST(Reader, NumberFieldsSkipBlanksAndEndAtBlankCommaOrLineEnd) {
+  txt::Reader r(" 5 \r\n-1 \r\n1,2\r\n\r\n   42   ,  7\r\n3");
+  std::int32_t a = 9, b = 9, c = 9, d = 9, e = 9, f = 9, g = 9, h = 9;
+  EXPECT_TRUE(r.number(a));
+  EXPECT_TRUE(r.number(b));
+  EXPECT_TRUE(r.number(c));
+  EXPECT_TRUE(r.number(d));
+  EXPECT_TRUE(r.number(e));  // empty line
+  EXPECT_TRUE(r.number(f));
+  EXPECT_TRUE(r.number(g));
+  EXPECT_TRUE(r.number(h));  // last line without a line end
+  EXPECT_EQ((std::vector<int>{a, b, c, d, e, f, g, h}), (std::vector<int>{5, -1, 1, 2, 0, 42, 7, 3}));
+  EXPECT_TRUE(r.atEnd());
+}
+
+TEST(Reader, NumbersThatDoNotFitOrAreNoNumberStopTheRead) {
+  std::uint8_t byte = 7;
+  EXPECT_FALSE(txt::Reader("256\r\n").number(byte));
+  EXPECT_FALSE(txt::Reader("-1\r\n").number(byte));
+  EXPECT_TRUE(txt::Reader("255\r\n").number(byte));
+  EXPECT_EQ(byte, 255);
+
+  std::int16_t small = 7;
+  EXPECT_FALSE(txt::Reader("32768").number(small));
+  EXPECT_TRUE(txt::Reader("-32768").number(small));
+  EXPECT_EQ(small, -32768);
+
+  std::int32_t big = 7;
+  EXPECT_FALSE(txt::Reader("2147483648").number(big));
+  EXPECT_FALSE(txt::Reader("99999999999999999999999").number(big));
+  EXPECT_FALSE(txt::Reader("abc").number(big));
+  EXPECT_FALSE(txt::Reader("5x").number(big));
+  EXPECT_FALSE(txt::Reader("").number(big));  // a missing line
+  EXPECT_EQ(big, 7);
+  EXPECT_TRUE(txt::Reader("2.5").number(big));  // whole numbers by rounding, halves to even
+  EXPECT_EQ(big, 2);
+}
+
+TEST(Reader, FirstFailureStopsEverythingAfterIt) {
+  txt::Reader r("eins\r\nzwei\r\nx\r\n4\r\n");
+  std::string a, b;
+  std::int16_t n = 11, m = 12;
+  r.line(a);
+  r.line(b);
+  r.number(n);
+  r.number(m);
+  EXPECT_EQ(b, "zwei");
+  EXPECT_EQ(n, 11);
+  EXPECT_EQ(m, 12);
+  EXPECT_TRUE(r.failed());
+  EXPECT_NE(r.status().error.find("line 3"), std::string::npos);
+  EXPECT_FALSE(r.more());
+}
+
+TEST(Reader, TextFieldsQuotedOrNot) {
+  txt::Reader r("\"Lesen\",\"L, R\"\r\n  Schreiben  , S \r\n\"a\"\r\n\"\"\r\nlast");
+  std::vector<std::string> got(7);
+  for (auto& g : got) r.text(g);
+  EXPECT_EQ(got, (std::vector<std::string>{"Lesen", "L, R", "Schreiben", "S", "a", "", "last"}));
+  EXPECT_FALSE(r.failed());
+}
+
+TEST(Reader, CharsCountLineEndsAndFailWhenShort) {
+  txt::Reader r("ab\r\ncd\r\nName\r\n");
+  std::string s;
+  ASSERT_TRUE(r.chars(6, s));
+  EXPECT_EQ(s, "ab\r\ncd");
+  std::string rest;
+  EXPECT_TRUE(r.line(rest));
+  EXPECT_EQ(rest, "");
+  EXPECT_FALSE(r.chars(7, s));
+  EXPECT_TRUE(r.failed());
+}
+
+TEST(Writer, NumberFormatAndStringLinesRoundTrip) {
+  txt::Writer w;
+  w.number(5).number(0).number(-1).line("Gr\xfc\xdf" "e").line("");
+  EXPECT_EQ(w.bytes(), " 5 \r\n 0 \r\n-1 \r\nGr\xfc\xdf" "e\r\n\r\n");
+  txt::Reader r(w.bytes());
+  std::int32_t a, b, c;
+  std::string s, t;
+  r.number(a);
+  r.number(b);
+  r.number(c);
+  r.line(s);
+  r.line(t);
+  EXPECT_EQ(a, 5);
+  EXPECT_EQ(b, 0);
+  EXPECT_EQ(c, -1);
+  EXPECT_EQ(s, "Gr\xfc\xdf" "e");
+  EXPECT_TRUE(r.atEnd());
+  EXPECT_TRUE(r.status().ok());
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+// A file system that passes every call to another one but fails the
+// operations a test chooses, to see how callers cope with write errors.
+#pragma once
+
+#include <string>
+
+#include "platform/filesystem.h"
+
+namespace testing_support {
+
+class FaultyFileSystem : public plat::FileSystem {
+ public:
+  explicit FaultyFileSystem(plat::FileSystem& real) : real_(real) {}
+
+  bool failWrite = false;    // writeNew writes half the bytes, then fails
+  bool failReplace = false;  // replace fails after the temporary file is complete
+  bool failCopy = false;
+  int writes = 0, replaces = 0, copies = 0;
+
+  plat::FileInfo info(const std::string& p) override { return real_.info(p); }
+  bool anyOrdinaryFile(const std::string& p) override { return real_.anyOrdinaryFile(p); }
+  txt::Status readAll(const std::string& p, std::string& b) override { return real_.readAll(p, b); }
+  txt::Status writeNew(const std::string& p, const std::string& b) override {
+    ++writes;
+    if (!failWrite) return real_.writeNew(p, b);
+    real_.writeNew(p, b.substr(0, b.size() / 2));
+    return txt::Status::Fail("disk full");
+  }
+  txt::Status replace(const std::string& from, const std::string& to) override {
+    ++replaces;
+    return failReplace ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
+  }
+  txt::Status copy(const std::string& from, const std::string& to) override {
+    ++copies;
+    return failCopy ? txt::Status::Fail("copy refused") : real_.copy(from, to);
+  }
+  txt::Status remove(const std::string& p) override { return real_.remove(p); }
+  txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
+
+ private:
+  plat::FileSystem& real_;
+};
+
+}  // namespace testing_support
