@@ -41,19 +41,33 @@ std::string krypt(std::string_view text) {
 }
 
 std::optional<std::string> lockPasswordProblem(std::string_view password) {
-  if (password.size() > kMaxLockPassword)
-    return "Das Schlo\xdf darf h\xf6"
-           "chstens " +
-           std::to_string(kMaxLockPassword) + " Zeichen lang sein.";
-  std::string scrambled = krypt(password);
-  for (std::size_t i = 0; i < scrambled.size(); ++i)
-    if (scrambled[i] == '\r' || scrambled[i] == '\n')
-      return "Das Zeichen \"" + std::string(1, password[i]) + "\" kann an Stelle " + std::to_string(i + 1) +
-             " des Schlosses nicht gespeichert werden.";
+  std::string message;
+  if (password.size() > kMaxLockPassword) {
+    message =
+        "Das Schlo\xdf darf h\xf6"
+        "chstens ";
+    message += std::to_string(kMaxLockPassword);
+    message += " Zeichen lang sein.";
+    return message;
+  }
+  const std::string scrambled = krypt(password);
+  for (std::size_t i = 0; i < scrambled.size(); ++i) {
+    if (scrambled[i] != '\r' && scrambled[i] != '\n') continue;
+    message = "Das Zeichen \"";
+    message += password[i];
+    message += "\" kann an Stelle ";
+    message += std::to_string(i + 1);
+    message += " des Schlosses nicht gespeichert werden.";
+    return message;
+  }
   return std::nullopt;
 }
 
-std::string sliderText(int value) { return " " + std::to_string(value); }
+std::string sliderText(int value) {
+  std::string text(1, ' ');
+  text += std::to_string(value);
+  return text;
+}
 
 std::uint8_t netNumberFromField(std::string_view text) {
   long long value = std::clamp<long long>(txt::wholeValue(text), 0, kMaxNetNumber);
