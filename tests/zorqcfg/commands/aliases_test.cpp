@@ -23,8 +23,10 @@ std::string head(int pairs) {
   out += "\"Lesen\",\"Nachrichten lesen\"\r\n";
   out += "  L\xf6schen\r\nNachricht l\xf6schen\r\n";
   out += "\"Hilfe, ausf\xfchrlich\", Hilfe\r\n";
-  for (int i = 3; i < pairs; ++i)
-    out += "W" + std::to_string(i) + "\r\n\"Text " + std::to_string(i) + "\"\r\n";
+  for (int i = 3; i < pairs; ++i) {
+    const std::string n = std::to_string(i);
+    out.append("W").append(n).append("\r\n\"Text ").append(n).append("\"\r\n");
+  }
   return out;
 }
 

@@ -20,7 +20,11 @@ std::string repeat(const std::string& line, int times) {
 // Level file lines " 0 " to " n-1 " (command i at level i).
 std::string levelsUpTo(int n) {
   std::string out;
-  for (int i = 0; i < n; ++i) out += " " + std::to_string(i) + " \r\n";
+  for (int i = 0; i < n; ++i) {
+    out += ' ';
+    out += std::to_string(i);
+    out += " \r\n";
+  }
   return out;
 }
 
