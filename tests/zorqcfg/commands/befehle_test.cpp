@@ -207,12 +207,4 @@ TEST_F(Commands, AFailedSaveNamesTheFileAndLeavesItAsItWas) {
   EXPECT_FALSE(dir.exists("daten\\befehle.txt.bak"));
 }
 
-TEST(CommandNames, FixedOrderAndWindows1252Labels) {
-  EXPECT_EQ(zorq::kCommandNames[0], "?");
-  EXPECT_EQ(zorq::kCommandNames[21], "Lesen");
-  EXPECT_EQ(zorq::kCommandNames[22], "L\xf6schen");
-  EXPECT_EQ(zorq::kCommandNames[28], "Pa\xdfwort");
-  EXPECT_EQ(zorq::kCommandNames[42], "Weiterleiten");
-}
-
 }  // namespace
