@@ -1,4 +1,4 @@
-// Pictures of the command editor and the command picker over the demo
+// Screenshot of the command editor and the command picker over the demo
 // installation, for a person to look at. Written only when
 // VALMORIN_SCREENSHOTS names a folder (a Windows path).
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ namespace {
 
 using namespace testing_support;
 
-struct Pictures : ::testing::Test, ViewContext {
+struct Screenshot : ::testing::Test, ViewContext {
   std::string folder;
 
   void SetUp() override {
@@ -30,14 +30,14 @@ struct Pictures : ::testing::Test, ViewContext {
   }
 };
 
-TEST_F(Pictures, CommandEditor) {
+TEST_F(Screenshot, CommandEditor) {
   zorq::CommandLevels memory{};
   zorq::frmprbefehle editor(ctx, memory);
   ASSERT_TRUE(editor.Create(nullptr));
   EXPECT_TRUE(saveScreenshot(editor.hwnd(), folder + "frmprbefehle.bmp"));
 }
 
-TEST_F(Pictures, CommandPicker) {
+TEST_F(Screenshot, CommandPicker) {
   zorq::frmalias picker(ctx);
   ASSERT_TRUE(picker.Create(nullptr));
   EXPECT_TRUE(saveScreenshot(picker.hwnd(), folder + "frmalias.bmp"));
