@@ -62,12 +62,12 @@ bool frmfile::OnCommand(int id, int code, HWND control) {
   return Dialog::OnCommand(id, code, control);
 }
 
-// Enter does what a double click does in the list that has the focus.
+// Enter opens the selected directory while the tree has the focus, and
+// otherwise chooses the selected file, as a double click would.
 void frmfile::OnOK() {
-  HWND focus = GetFocus();
-  if (focus == Item(IDL_FRMFILE_TREE))
+  if (GetFocus() == Item(IDL_FRMFILE_TREE))
     tree_.openSelected();
-  else if (focus == Item(IDL_FRMFILE_FILES))
+  else
     chooseFile();
 }
 

@@ -56,9 +56,8 @@ bool frmselgru::OnCommand(int id, int code, HWND control) {
   return Dialog::OnCommand(id, code, control);
 }
 
-void frmselgru::OnOK() {
-  if (GetFocus() == Item(IDL_FRMSELGRU_GROUPS)) choose();
-}
+// Enter chooses the selected entry (on "Abbruch" it presses that button).
+void frmselgru::OnOK() { choose(); }
 
 // "Abbruch" (and Esc, its key) answers "@", so that a caller can tell it
 // from "Keine Gruppe".

@@ -38,8 +38,9 @@ bool frmselus::OnCommand(int id, int code, HWND control) {
   return Dialog::OnCommand(id, code, control);
 }
 
+// Enter chooses the selected entry (on "Abbruch" it presses that button).
 void frmselus::OnOK() {
-  if (GetFocus() == Item(IDL_FRMSELUS_USERS)) choose();
+  if (selectedIndex(Item(IDL_FRMSELUS_USERS)) >= 0) choose();
 }
 
 }  // namespace zorq

@@ -22,10 +22,32 @@ namespace {
 
 using namespace testing_support;
 
+// Gives a control the keyboard focus. Test programs running at the same
+// time may take the activation away; try again until the focus holds.
+void holdFocus(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  for (int i = 0; i < 100 && GetFocus() != control; ++i) {
+    SetForegroundWindow(dialog);
+    SetFocus(control);
+    pump();
+    if (GetFocus() != control) Sleep(20);
+  }
+  ASSERT_EQ(GetFocus(), control);
+}
+
 // Shows the picker modally; play drives it from inside its modal loop.
 template <class Picker>
 std::string run(Picker& picker, std::function<void(HWND)> play) {
-  BoxAnswerer answerer({}, [&](HWND dialog) { play(dialog); });
+  BoxAnswerer answerer({}, [&](HWND dialog) {
+    play(dialog);
+    // A picker the play left open would wait for ever: close it a little
+    // later, unless it has closed by then.
+    SetTimer(dialog, 0x7A12, 3000, [](HWND d, UINT, UINT_PTR id, DWORD) {
+      KillTimer(d, id);
+      ADD_FAILURE() << "the picker is still open";
+      EndDialog(d, IDCANCEL);
+    });
+  });
   picker.DoModal(nullptr);
   return picker.auswahl();
 }
@@ -182,7 +204,7 @@ TEST_F(Pickers, DirectoryPickerAnswersTheOpenDirectoryWithABackslash) {
                   doubleClick(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "BOX"));
                   // Enter in the tree opens the selected row, as a double click does.
                   choose(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "UNTEN"));
-                  SetFocus(GetDlgItem(d, IDL_FRMDIR_TREE));
+                  holdFocus(d, IDL_FRMDIR_TREE);
                   SendMessageW(d, WM_COMMAND, IDB_FRMDIR_OK, 0);
                   click(d, IDB_FRMDIR_OK);
                 }),
@@ -234,7 +256,7 @@ TEST_F(Pickers, FilePickerFollowsTheDirectoryTree) {
   EXPECT_EQ(run(picker,
                 [](HWND d) {
                   doubleClick(d, IDL_FRMFILE_TREE, rowOf(d, IDL_FRMFILE_TREE, "SOUND"));
-                  SetFocus(GetDlgItem(d, IDL_FRMFILE_FILES));
+                  holdFocus(d, IDL_FRMFILE_FILES);
                   SendMessageW(d, WM_COMMAND, IDOK, 0);  // Enter in the file list
                 }),
             box.file("SOUND\\ruf.wav"));
