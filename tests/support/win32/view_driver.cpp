@@ -214,6 +214,8 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wp, LPARAM lp) {
 }
 
 void CALLBACK BoxAnswerer::Later(HWND w, UINT, UINT_PTR id, DWORD) {
+  // A modal dialog shows itself once its queue is idle; wait for that.
+  if (!IsWindowVisible(w) || !IsWindowEnabled(w)) return;
   KillTimer(w, id);
   if (current == nullptr) return;
   HWND text = GetDlgItem(w, 0xFFFF);
