@@ -1,0 +1,126 @@
+// The platform layer against the real Win32 functions, with a second process
+// where another program's view matters.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/save.h"
+#include "platform/system.h"
+#include "temp_dir.h"
+
+namespace {
+
+using testing_support::TempDir;
+
+std::string quoted(const std::string& s) {
+  std::string q(1, '"');
+  q += s;
+  q += '"';
+  return q;
+}
+
+DWORD runPeer(const std::string& arguments, DWORD timeoutMs = 60000) {
+  std::string line = quoted(VALMORIN_PEER_EXE);
+  line += " ";
+  line += arguments;
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 1000;
+  CloseHandle(pi.hThread);
+  DWORD code = 999;
+  if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hProcess);
+  return code;
+}
+
+TEST(Win32System, DirectoriesEndWithABackslash) {
+  auto& system = plat::localSystem();
+  for (const std::string& dir : {system.windowsDirectory(), system.systemDirectory(), system.programDirectory()}) {
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '\\') << dir;
+    EXPECT_TRUE(plat::localFileSystem().info(dir).directory) << dir;
+  }
+}
+
+TEST(Win32System, AtomsAreSeenByOtherProcesses) {
+  auto& system = plat::localSystem();
+  const std::string mine = "VALMORINTEST" + std::to_string(GetCurrentProcessId());
+  EXPECT_FALSE(system.findAtom(mine));
+  EXPECT_EQ(runPeer("find " + mine), 1u);
+  system.addAtom(mine);
+  EXPECT_TRUE(system.findAtom(mine));
+  EXPECT_EQ(runPeer("find " + mine), 0u);
+
+  const std::string theirs = mine + "PEER";
+  EXPECT_EQ(runPeer("add " + theirs), 0u);
+  EXPECT_TRUE(system.findAtom(theirs));
+}
+
+TEST(Win32System, ShortAndLongPathsOfAFolderWithBlanks) {
+  TempDir dir;
+  const std::string longName = dir.file("Valmorin Box mit langem Namen");
+  ASSERT_TRUE(plat::localFileSystem().makeDirectory(longName).ok());
+  auto& system = plat::localSystem();
+  std::string shortName = system.shortPath(longName);
+  EXPECT_EQ(shortName.find(' '), std::string::npos) << shortName;
+  EXPECT_EQ(system.longPath(shortName), longName);
+  EXPECT_EQ(system.shortPath(dir.file("fehlt")), dir.file("fehlt"));
+}
+
+TEST(Win32System, StartsAProgramWithBlanksInItsPath) {
+  TempDir dir;
+  const std::string copy = dir.file("mit Blank.exe");
+  ASSERT_TRUE(CopyFileA(VALMORIN_PEER_EXE, copy.c_str(), FALSE));
+  const std::string atom = "VALMORINSTART" + std::to_string(GetCurrentProcessId());
+  ASSERT_TRUE(plat::localSystem().startProgram(plat::commandLine(copy, "add " + atom)));
+  for (int i = 0; i < 200 && !plat::localSystem().findAtom(atom); ++i) Sleep(50);
+  EXPECT_TRUE(plat::localSystem().findAtom(atom));
+}
+
+TEST(Win32Save, AReaderInAnotherProcessNeverSeesAPartialFile) {
+  TempDir dir;
+  std::string a(200000, 'a'), b(150000, 'b');
+  for (std::size_t i = 0; i < a.size(); i += 100) a[i] = '\n';
+  dir.write("a.txt", a);
+  dir.write("b.txt", b);
+  dir.write("main.txt", a);
+  const std::string target = dir.file("main.txt");
+
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string line = quoted(VALMORIN_PEER_EXE);
+  for (const std::string& part : {std::string("read"), quoted(target), std::string("400"), quoted(dir.file("a.txt")),
+                                   quoted(dir.file("b.txt"))}) {
+    line += " ";
+    line += part;
+  }
+  ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+  CloseHandle(pi.hThread);
+  int saves = 0, failures = 0;
+  while (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
+    (plat::saveFile(plat::localFileSystem(), target, saves % 2 ? a : b).ok() ? saves : failures)++;
+  }
+  DWORD partial = 999;
+  GetExitCodeProcess(pi.hProcess, &partial);
+  CloseHandle(pi.hProcess);
+  EXPECT_EQ(partial, 0u);
+  EXPECT_GT(saves, 0);
+  EXPECT_FALSE(dir.exists("main.txt.new~"));
+  RecordProperty("saves", saves);
+  RecordProperty("failures", failures);
+}
+
+TEST(Win32Save, AReadOnlyTargetIsReportedAndKept) {
+  TempDir dir;
+  dir.write("main.txt", "alt\r\n");
+  SetFileAttributesA(dir.file("main.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  txt::Status s = plat::saveFile(plat::localFileSystem(), dir.file("main.txt"), "neu\r\n");
+  SetFileAttributesA(dir.file("main.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (s.ok()) GTEST_SKIP() << "this platform replaces read-only files (Wine as root does)";
+  EXPECT_EQ(dir.read("main.txt"), "alt\r\n");
+  EXPECT_FALSE(dir.exists("main.txt.new~"));
+}
+
+}  // namespace

@@ -1,0 +1,45 @@
+// The real message boxes and input box, answered by a hook as a user would.
+#include "ui/win32/services_win32.h"
+
+#include <gtest/gtest.h>
+
+#include "win32/view_driver.h"
+
+namespace {
+
+using testing_support::BoxAnswerer;
+
+TEST(Win32Services, MessageBoxesShowTheirTextAndReturnTheAnswer) {
+  ui::Win32Services services;
+  BoxAnswerer answerer([](const BoxAnswerer::Box& box) { return box.title == "Frage" ? IDNO : IDOK; });
+  services.notice("Fehler beim Laden von <gr\xfc\xdf" "e.txt>");
+  EXPECT_FALSE(services.confirm("Wirklich l\xf6schen?"));
+  ASSERT_EQ(answerer.seen.size(), 2u);
+  EXPECT_EQ(answerer.seen[0].title, "Meldung");
+  EXPECT_EQ(answerer.seen[0].text, "Fehler beim Laden von <gr\xfc\xdf" "e.txt>");
+  EXPECT_EQ(answerer.seen[1].text, "Wirklich l\xf6schen?");
+}
+
+TEST(Win32Services, InputBoxGivesTheTypedTextOrNothing) {
+  ui::Win32Services services;
+  bool cancel = false;
+  BoxAnswerer answerer({}, [&](HWND box) {
+    testing_support::type(box, 102, "S\xfc" "dwest");
+    testing_support::click(box, cancel ? IDCANCEL : IDOK);
+  });
+  EXPECT_EQ(services.input("Name des Presets?", "Preset", "alt"), std::optional<std::string>("S\xfc" "dwest"));
+  cancel = true;
+  EXPECT_EQ(services.input("Name des Presets?", "Preset", "alt"), std::nullopt);
+}
+
+TEST(Manifest, AsksForCommonControlsSixAndPerMonitorDpi) {
+  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr);
+  const char* data = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+  std::string manifest(data, SizeofResource(nullptr, found));
+  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+  EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+  EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
+}
+
+}  // namespace

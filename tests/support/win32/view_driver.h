@@ -1,0 +1,71 @@
+// Drives a dialog in-process the way a user would: every action refuses a
+// disabled or hidden control and sends the notification a real click or
+// keystroke would send. Texts are Windows-1252.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// Handles the messages waiting for this thread (window creation, posted
+// notifications) and returns.
+void pump();
+
+// The control whose window text is text (a label, button or check box), or
+// nullptr.
+HWND findByText(HWND dialog, const std::string& text);
+// The edit, combo box, track bar or list that stands right of (or below) the
+// label with that text: how a sysop finds a field.
+HWND fieldOf(HWND dialog, const std::string& label);
+
+void click(HWND dialog, int id);
+void click(HWND control);
+// Replaces the text of an edit control; the control sends EN_CHANGE itself.
+void type(HWND dialog, int id, const std::string& text);
+void setCheck(HWND dialog, int id, bool checked);
+// Selects entry index in a list box or combo box and sends LBN_SELCHANGE /
+// CBN_SELCHANGE; doubleClick also sends LBN_DBLCLK.
+void choose(HWND dialog, int id, int index);
+void doubleClick(HWND dialog, int id, int index);
+// Moves a track bar as a drag would, and tells its dialog.
+void slide(HWND dialog, int id, int position);
+// Gives the control the keyboard focus.
+void focus(HWND dialog, int id);
+
+std::string textOf(HWND control);
+std::string textOf(HWND dialog, int id);
+std::vector<std::string> listItems(HWND dialog, int id);
+bool isEnabled(HWND dialog, int id);
+
+// Answers the real message boxes that this thread shows while it lives: the
+// callback gets the box's title and text and returns the button id to press
+// (IDOK, IDYES, ...). Every box it saw is kept. Other modal dialogs of the
+// thread go to onDialog, once each, when their modal loop runs.
+class BoxAnswerer {
+ public:
+  struct Box {
+    std::string title, text;
+  };
+  explicit BoxAnswerer(std::function<int(const Box&)> answer = {}, std::function<void(HWND)> onDialog = {});
+  ~BoxAnswerer();
+  BoxAnswerer(const BoxAnswerer&) = delete;
+  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+
+  std::vector<Box> seen;
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
+  static void CALLBACK Later(HWND window, UINT, UINT_PTR id, DWORD);
+  std::function<int(const Box&)> answer_;
+  std::function<void(HWND)> onDialog_;
+  HHOOK hook_;
+};
+
+// Saves what the screen shows of the window as a 24-bit BMP file.
+bool saveScreenshot(HWND window, const std::string& bmpPath);
+
+}  // namespace testing_support
