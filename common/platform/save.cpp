@@ -4,8 +4,7 @@ namespace plat {
 
 std::string temporaryNameFor(const std::string& path) { return path + ".new~"; }
 
-txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string& bytes,
-                     SaveOptions options) {
+txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string& bytes, SaveOptions options) {
   FileInfo target = fs.info(path);
   if (target.directory) return txt::Status::Fail(path + " is a directory");
 

@@ -25,8 +25,7 @@ std::size_t scanNumber(std::string_view text, double& value) {
     std::size_t j = i + 1;
     double scale = 0.1;
     std::size_t fraction = 0;
-    for (; j < text.size() && isDigit(text[j]); ++j, ++fraction, scale /= 10)
-      v += (text[j] - '0') * scale;
+    for (; j < text.size() && isDigit(text[j]); ++j, ++fraction, scale /= 10) v += (text[j] - '0') * scale;
     if (digits + fraction > 0) {
       i = j;
       digits += fraction;
@@ -64,11 +63,14 @@ double roundHalfEven(double value) { return std::nearbyint(value); }
 long long wholeValue(std::string_view text) {
   double v = roundHalfEven(leadingValue(text));
   constexpr double kLimit = 9.2e18;
-  if (!(v > -kLimit && v < kLimit)) return v < 0 ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+  if (!(v > -kLimit && v < kLimit))
+    return v < 0 ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
   return static_cast<long long>(v);
 }
 
-std::uint8_t lowByte(long long value) { return static_cast<std::uint8_t>(static_cast<unsigned long long>(value) & 0xFFu); }
+std::uint8_t lowByte(long long value) {
+  return static_cast<std::uint8_t>(static_cast<unsigned long long>(value) & 0xFFu);
+}
 
 std::string numberFormat(long long value) {
   std::string digits = std::to_string(value);

@@ -15,8 +15,8 @@ class TempDir {
  public:
   TempDir() {
     std::random_device random;
-    root_ = std::filesystem::temp_directory_path() / ("valmorin-" + std::to_string(random()) + "-" +
-                                                      std::to_string(counter()++));
+    root_ = std::filesystem::temp_directory_path() /
+            ("valmorin-" + std::to_string(random()) + "-" + std::to_string(counter()++));
     std::filesystem::create_directories(root_);
   }
   ~TempDir() {
@@ -50,7 +50,9 @@ class TempDir {
     static std::atomic<int> n{0};
     return n;
   }
-  static std::string sep() { return std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)); }
+  static std::string sep() {
+    return std::string(1, static_cast<char>(std::filesystem::path::preferred_separator));
+  }
   // Names in tests use "\" as the settings files do.
   static std::string local(std::string name) {
     for (char& c : name)

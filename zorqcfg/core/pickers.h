@@ -12,11 +12,11 @@ namespace zorq {
 class Pickers {
  public:
   virtual ~Pickers() = default;
-  virtual std::string pickDirectory() = 0;                             // frmdir
-  virtual std::string pickFile(const std::string& dateimaske) = 0;     // frmfile
-  virtual std::string pickUser() = 0;                                  // frmselus
-  virtual std::string pickGroup() = 0;                                 // frmselgru
-  virtual std::string pickCommand() = 0;                               // frmalias
+  virtual std::string pickDirectory() = 0;                          // frmdir
+  virtual std::string pickFile(const std::string& dateimaske) = 0;  // frmfile
+  virtual std::string pickUser() = 0;                               // frmselus
+  virtual std::string pickGroup() = 0;                              // frmselgru
+  virtual std::string pickCommand() = 0;                            // frmalias
 };
 
 }  // namespace zorq

@@ -49,8 +49,7 @@ class PosixFileSystem final : public FileSystem {
     std::filesystem::path dir = p.has_parent_path() ? p.parent_path() : ".";
     for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
       std::string name = entry.path().filename().string();
-      if (fnmatch(p.filename().c_str(), name.c_str(), 0) == 0 && entry.is_regular_file() &&
-          name[0] != '.')
+      if (fnmatch(p.filename().c_str(), name.c_str(), 0) == 0 && entry.is_regular_file() && name[0] != '.')
         return true;
     }
     return false;
@@ -99,8 +98,7 @@ class PosixFileSystem final : public FileSystem {
 
   txt::Status copy(const std::string& from, const std::string& to) override {
     std::error_code ec;
-    std::filesystem::copy_file(local(from), local(to), std::filesystem::copy_options::overwrite_existing,
-                               ec);
+    std::filesystem::copy_file(local(from), local(to), std::filesystem::copy_options::overwrite_existing, ec);
     if (ec) return txt::Status::Fail("copying " + from + " failed: " + ec.message());
     return {};
   }

@@ -82,17 +82,14 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 INT_PTR Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_INITDIALOG:
-      return OnInit() ? TRUE : FALSE;
-    case WM_COMMAND:
-      return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
+    case WM_INITDIALOG: return OnInit() ? TRUE : FALSE;
+    case WM_COMMAND: return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lp);
       return OnNotify(static_cast<int>(header->idFrom), header) ? TRUE : FALSE;
     }
     case WM_HSCROLL:
-    case WM_VSCROLL:
-      return OnScroll(reinterpret_cast<HWND>(lp), LOWORD(wp)) ? TRUE : FALSE;
+    case WM_VSCROLL: return OnScroll(reinterpret_cast<HWND>(lp), LOWORD(wp)) ? TRUE : FALSE;
     default: {
       bool handled = false;
       INT_PTR result = OnMessage(msg, wp, lp, handled);

@@ -37,7 +37,10 @@ HWND activeOwner() {
 class InputBox final : public Dialog {
  public:
   InputBox(std::string prompt, std::string title, std::string initial)
-      : Dialog(IDD_INPUTBOX), prompt_(std::move(prompt)), title_(std::move(title)), text_(std::move(initial)) {}
+      : Dialog(IDD_INPUTBOX),
+        prompt_(std::move(prompt)),
+        title_(std::move(title)),
+        text_(std::move(initial)) {}
   const std::string& text() const { return text_; }
 
  protected:

@@ -2,8 +2,8 @@
 //   peer find NAME           exit 0 when the global atom NAME exists
 //   peer add NAME            adds the global atom NAME
 //   peer read PATH N A B     reads PATH N times; exit 0 when every read gave
-//                            the whole of file A or file B, else the number
-//                            of partial reads
+//                            the whole of file A or file B, else 1000 times
+//                            the failed opens plus the partial reads
 #include <windows.h>
 
 #include <cstdio>
@@ -26,11 +26,11 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "add") return GlobalAddAtomA(argv[2]) != 0 ? 0 : 1;
   if (argc == 6 && std::string(argv[1]) == "read") {
     const std::string a = slurp(argv[4]), b = slurp(argv[5]);
-    int bad = 0;
+    int bad = 0, unopened = 0;
     for (int i = 0, n = std::atoi(argv[3]); i < n; ++i) {
       std::FILE* f = std::fopen(argv[2], "rb");
       if (f == nullptr) {
-        ++bad;  // the file must never be missing either
+        ++unopened;  // the file must never be missing either
         continue;
       }
       std::string got;
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
       std::fclose(f);
       if (got != a && got != b) ++bad;
     }
-    return bad;
+    return unopened * 1000 + bad;
   }
   return 100;
 }

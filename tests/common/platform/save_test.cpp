@@ -54,7 +54,8 @@ TEST(Save, KeepsTheUnreadableFileAsBakOnlyWhenAsked) {
   dir.write("befehle.txt", kOld);
   ASSERT_TRUE(plat::saveFile(plat::localFileSystem(), dir.file("befehle.txt"), kNew).ok());
   EXPECT_FALSE(dir.exists("befehle.txt.bak"));
-  ASSERT_TRUE(plat::saveFile(plat::localFileSystem(), dir.file("befehle.txt"), kOld, {.keepBackup = true}).ok());
+  ASSERT_TRUE(
+      plat::saveFile(plat::localFileSystem(), dir.file("befehle.txt"), kOld, {.keepBackup = true}).ok());
   EXPECT_EQ(dir.read("befehle.txt.bak"), kNew);
   EXPECT_EQ(dir.read("befehle.txt"), kOld);
   // Nothing to keep when there was no file.

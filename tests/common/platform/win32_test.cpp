@@ -26,7 +26,8 @@ DWORD runPeer(const std::string& arguments, DWORD timeoutMs = 60000) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 1000;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return 1000;
   CloseHandle(pi.hThread);
   DWORD code = 999;
   if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
@@ -36,7 +37,8 @@ DWORD runPeer(const std::string& arguments, DWORD timeoutMs = 60000) {
 
 TEST(Win32System, DirectoriesEndWithABackslash) {
   auto& system = plat::localSystem();
-  for (const std::string& dir : {system.windowsDirectory(), system.systemDirectory(), system.programDirectory()}) {
+  for (const std::string& dir :
+       {system.windowsDirectory(), system.systemDirectory(), system.programDirectory()}) {
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '\\') << dir;
     EXPECT_TRUE(plat::localFileSystem().info(dir).directory) << dir;
@@ -91,8 +93,8 @@ TEST(Win32Save, AReaderInAnotherProcessNeverSeesAPartialFile) {
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::string line = quoted(VALMORIN_PEER_EXE);
-  for (const std::string& part : {std::string("read"), quoted(target), std::string("400"), quoted(dir.file("a.txt")),
-                                   quoted(dir.file("b.txt"))}) {
+  for (const std::string& part : {std::string("read"), quoted(target), std::string("400"),
+                                  quoted(dir.file("a.txt")), quoted(dir.file("b.txt"))}) {
     line += " ";
     line += part;
   }
@@ -102,10 +104,14 @@ TEST(Win32Save, AReaderInAnotherProcessNeverSeesAPartialFile) {
   while (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
     (plat::saveFile(plat::localFileSystem(), target, saves % 2 ? a : b).ok() ? saves : failures)++;
   }
-  DWORD partial = 999;
-  GetExitCodeProcess(pi.hProcess, &partial);
+  DWORD result = 999999;
+  GetExitCodeProcess(pi.hProcess, &result);
   CloseHandle(pi.hProcess);
-  EXPECT_EQ(partial, 0u);
+  // An open that meets the moment of the replace may be refused, as on
+  // Windows; what was read must always be one whole file.
+  EXPECT_EQ(result % 1000, 0u) << "partial reads";
+  EXPECT_LT(result / 1000, 40u) << "refused opens";
+  RecordProperty("refused_opens", static_cast<int>(result / 1000));
   EXPECT_GT(saves, 0);
   EXPECT_FALSE(dir.exists("main.txt.new~"));
   RecordProperty("saves", saves);

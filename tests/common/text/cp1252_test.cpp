@@ -5,7 +5,10 @@
 namespace {
 
 TEST(Cp1252, CaseMappingCoversUmlautsAndLeavesSharpSAlone) {
-  EXPECT_EQ(txt::upper1252("gr\xf6\xdf" "e \xe4\xf6\xfc"), "GR\xd6\xdf" "E \xc4\xd6\xdc");
+  EXPECT_EQ(txt::upper1252("gr\xf6\xdf"
+                           "e \xe4\xf6\xfc"),
+            "GR\xd6\xdf"
+            "E \xc4\xd6\xdc");
   EXPECT_EQ(txt::lower1252("\xc4\xd6\xdc ABC"), "\xe4\xf6\xfc abc");
   EXPECT_EQ(txt::upper1252("\x9a\x9c\x9e\xff"), "\x8a\x8c\x8e\x9f");
   EXPECT_EQ(txt::lower1252("\x8a\x8c\x8e\x9f"), "\x9a\x9c\x9e\xff");

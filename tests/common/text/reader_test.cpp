@@ -109,8 +109,16 @@ TEST(Reader, CharsCountLineEndsAndFailWhenShort) {
 
 TEST(Writer, NumberFormatAndStringLinesRoundTrip) {
   txt::Writer w;
-  w.number(5).number(0).number(-1).line("Gr\xfc\xdf" "e").line("");
-  EXPECT_EQ(w.bytes(), " 5 \r\n 0 \r\n-1 \r\nGr\xfc\xdf" "e\r\n\r\n");
+  w.number(5)
+      .number(0)
+      .number(-1)
+      .line(
+          "Gr\xfc\xdf"
+          "e")
+      .line("");
+  EXPECT_EQ(w.bytes(),
+            " 5 \r\n 0 \r\n-1 \r\nGr\xfc\xdf"
+            "e\r\n\r\n");
   txt::Reader r(w.bytes());
   std::int32_t a, b, c;
   std::string s, t;
@@ -122,7 +130,9 @@ TEST(Writer, NumberFormatAndStringLinesRoundTrip) {
   EXPECT_EQ(a, 5);
   EXPECT_EQ(b, 0);
   EXPECT_EQ(c, -1);
-  EXPECT_EQ(s, "Gr\xfc\xdf" "e");
+  EXPECT_EQ(s,
+            "Gr\xfc\xdf"
+            "e");
   EXPECT_TRUE(r.atEnd());
   EXPECT_TRUE(r.status().ok());
 }

@@ -12,11 +12,15 @@ using testing_support::BoxAnswerer;
 TEST(Win32Services, MessageBoxesShowTheirTextAndReturnTheAnswer) {
   ui::Win32Services services;
   BoxAnswerer answerer([](const BoxAnswerer::Box& box) { return box.title == "Frage" ? IDNO : IDOK; });
-  services.notice("Fehler beim Laden von <gr\xfc\xdf" "e.txt>");
+  services.notice(
+      "Fehler beim Laden von <gr\xfc\xdf"
+      "e.txt>");
   EXPECT_FALSE(services.confirm("Wirklich l\xf6schen?"));
   ASSERT_EQ(answerer.seen.size(), 2u);
   EXPECT_EQ(answerer.seen[0].title, "Meldung");
-  EXPECT_EQ(answerer.seen[0].text, "Fehler beim Laden von <gr\xfc\xdf" "e.txt>");
+  EXPECT_EQ(answerer.seen[0].text,
+            "Fehler beim Laden von <gr\xfc\xdf"
+            "e.txt>");
   EXPECT_EQ(answerer.seen[1].text, "Wirklich l\xf6schen?");
 }
 
@@ -24,10 +28,13 @@ TEST(Win32Services, InputBoxGivesTheTypedTextOrNothing) {
   ui::Win32Services services;
   bool cancel = false;
   BoxAnswerer answerer({}, [&](HWND box) {
-    testing_support::type(box, 102, "S\xfc" "dwest");
+    testing_support::type(box, 102,
+                          "S\xfc"
+                          "dwest");
     testing_support::click(box, cancel ? IDCANCEL : IDOK);
   });
-  EXPECT_EQ(services.input("Name des Presets?", "Preset", "alt"), std::optional<std::string>("S\xfc" "dwest"));
+  EXPECT_EQ(services.input("Name des Presets?", "Preset", "alt"), std::optional<std::string>("S\xfc"
+                                                                                             "dwest"));
   cancel = true;
   EXPECT_EQ(services.input("Name des Presets?", "Preset", "alt"), std::nullopt);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include "platform/win32/wide.h"
@@ -100,7 +101,8 @@ void click(HWND control) {
   if (!usable(control)) return;
   std::wstring cls = className(control);
   LONG style = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
-  if (cls == L"Button" && (style == BS_AUTOCHECKBOX || style == BS_AUTO3STATE || style == BS_AUTORADIOBUTTON)) {
+  if (cls == L"Button" &&
+      (style == BS_AUTOCHECKBOX || style == BS_AUTO3STATE || style == BS_AUTORADIOBUTTON)) {
     SendMessageW(control, BM_CLICK, 0, 0);  // toggles and notifies
   } else {
     notifyParent(control, BN_CLICKED);
@@ -227,7 +229,8 @@ void CALLBACK BoxAnswerer::Later(HWND w, UINT, UINT_PTR id, DWORD) {
 
 bool saveScreenshot(HWND window, const std::string& bmpPath) {
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   pump();
   Sleep(200);
   pump();
@@ -257,6 +260,16 @@ bool saveScreenshot(HWND window, const std::string& bmpPath) {
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
   return static_cast<bool>(out);
+}
+
+void captureIfAsked(HWND window, const std::string& name) {
+  RECT r;
+  GetWindowRect(window, &r);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_GT(r.right - r.left, 0);
+  const char* folder = std::getenv("VALMORIN_SCREENSHOTS");
+  if (folder == nullptr || *folder == '\0') return;
+  EXPECT_TRUE(saveScreenshot(window, std::string(folder) + "\\" + name + ".bmp"));
 }
 
 }  // namespace testing_support

@@ -67,5 +67,8 @@ class BoxAnswerer {
 
 // Saves what the screen shows of the window as a 24-bit BMP file.
 bool saveScreenshot(HWND window, const std::string& bmpPath);
+// For scripts/screenshots: saves <name>.bmp into the folder named by the
+// environment variable VALMORIN_SCREENSHOTS, if it is set.
+void captureIfAsked(HWND window, const std::string& name);
 
 }  // namespace testing_support

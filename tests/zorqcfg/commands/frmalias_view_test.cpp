@@ -1,0 +1,79 @@
+// The command picker: the words of deutsch.lng, "Text anzeigen", and the
+// answers.
+#include "commands/frmalias.h"
+
+#include <gtest/gtest.h>
+
+#include "commands/frmalias_ids.h"
+#include "view_context.h"
+#include "win32/view_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+struct AliasView : ::testing::Test, ViewContext {
+  zorq::frmalias picker{ctx};
+
+  // Opened beside the test rather than modally, so that the test can drive it.
+  HWND open() {
+    EXPECT_TRUE(picker.Create(nullptr));
+    pump();
+    return picker.hwnd();
+  }
+  void language(const std::string& bytes) { dir.write("texte\\deutsch.lng", bytes); }
+};
+
+std::string languageFile(int pairs) {
+  std::string out = "Sprachdatei deutsch\r\nZeilenfolge nicht ver\xe4ndern!\r\n";
+  out += "\"Lesen\",\"Nachrichten lesen\"\r\nL\xf6schen\r\nNachricht l\xf6schen\r\n";
+  for (int i = 2; i < pairs; ++i) out.append("\"W").append(std::to_string(i)).append("\",\"\"\r\n");
+  return out;
+}
+
+TEST_F(AliasView, ListsTheCommandWordsAndTextAnzeigenAndAnswersTheDoubleClickedOne) {
+  language(languageFile(43));
+  HWND d = open();
+  EXPECT_EQ(picker.Caption(), "F\xfcr welchen Befehl?");
+  auto items = listItems(d, IDL_FRMALIAS_LIST);
+  ASSERT_EQ(items.size(), 44u);
+  EXPECT_EQ(items[0], "Lesen");
+  EXPECT_EQ(items[1], "L\xf6schen");
+  EXPECT_EQ(items[43], "Text anzeigen");
+  doubleClick(d, IDL_FRMALIAS_LIST, 1);
+  EXPECT_FALSE(picker.IsOpen());
+  EXPECT_EQ(picker.auswahl(), "L\xf6schen");
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(AliasView, TextAnzeigenAnswersShowAndAbbruchAnswersNothing) {
+  HWND d = open();
+  ASSERT_EQ(listItems(d, IDL_FRMALIAS_LIST), std::vector<std::string>{"Text anzeigen"});
+  doubleClick(d, IDL_FRMALIAS_LIST, 0);
+  EXPECT_EQ(picker.auswahl(), "SHOW");
+
+  d = open();
+  choose(d, IDL_FRMALIAS_LIST, 0);
+  click(d, IDB_FRMALIAS_ABBRUCH);
+  EXPECT_FALSE(picker.IsOpen());
+  EXPECT_EQ(picker.auswahl(), "");
+}
+
+TEST_F(AliasView, AShortLanguageFileIsToldAndGetsNoTextAnzeigen) {
+  language(languageFile(10));
+  HWND d = open();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <deutsch.lng>");
+  EXPECT_EQ(ui.shown[0].title, "Meldung");
+  auto items = listItems(d, IDL_FRMALIAS_LIST);
+  ASSERT_EQ(items.size(), 10u);
+  EXPECT_EQ(items.back(), "W9");
+}
+
+TEST(AliasPicker, ShownModallyItAnswersWhatWasChosen) {
+  ViewContext view;
+  BoxAnswerer answerer({}, [](HWND picker) { doubleClick(picker, IDL_FRMALIAS_LIST, 0); });
+  EXPECT_EQ(zorq::showAliasPicker(view.ctx), "SHOW");
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// The command editor driven as a sysop would: fields, group buttons, "OK"
+// and "Abbruch".
+#include "commands/frmprbefehle.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "commands/frmprbefehle_ids.h"
+#include "view_context.h"
+#include "win32/view_driver.h"
+
+namespace {
+
+using namespace testing_support;
+using zorq::kCommandCount;
+
+constexpr int kLesen = 21;
+
+std::string repeat(const std::string& line, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += line;
+  return out;
+}
+
+struct EditorView : ::testing::Test, ViewContext {
+  zorq::CommandLevels memory{};
+  std::unique_ptr<zorq::frmprbefehle> dialog;
+
+  HWND open() {
+    dialog = std::make_unique<zorq::frmprbefehle>(ctx, memory);
+    EXPECT_TRUE(dialog->Create(nullptr));
+    pump();
+    return dialog->hwnd();
+  }
+  HWND level(int command) const { return GetDlgItem(dialog->hwnd(), IDE_FRMPRBEFEHLE_LEVEL + command); }
+  std::string group(int command) const { return textOf(dialog->hwnd(), IDB_FRMPRBEFEHLE_GRUPPE + command); }
+  void clickGroup(int command) { click(dialog->hwnd(), IDB_FRMPRBEFEHLE_GRUPPE + command); }
+  std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
+};
+
+RECT rectIn(HWND dialog, HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST_F(EditorView, ShowsThreeBlocksOfLabelLevelAndGroupThatFitTheWindow) {
+  HWND d = open();
+  EXPECT_EQ(dialog->Caption(), "Befehlseditor");
+  for (int block = 0; block < 3; ++block) {
+    EXPECT_EQ(textOf(d, IDT_FRMPRBEFEHLE_HEAD + 3 * block), "Befehl");
+    EXPECT_EQ(textOf(d, IDT_FRMPRBEFEHLE_HEAD + 3 * block + 1), "Level");
+    EXPECT_EQ(textOf(d, IDT_FRMPRBEFEHLE_HEAD + 3 * block + 2), "Gruppe");
+  }
+  EXPECT_EQ(fieldOf(d, "Lesen"), level(kLesen));
+  EXPECT_EQ(fieldOf(d, "L\xf6schen"), level(22));
+  EXPECT_EQ(fieldOf(d, "Weiterleiten"), level(42));
+
+  // Commands 0, 17 and 34 head their blocks side by side; 16 and 33 end them.
+  auto top = [&](int i) { return rectIn(d, level(i)).top; };
+  auto left = [&](int i) { return rectIn(d, level(i)).left; };
+  EXPECT_EQ(top(0), top(17));
+  EXPECT_EQ(top(0), top(34));
+  EXPECT_EQ(top(16), top(33));
+  EXPECT_LT(left(0), left(17));
+  EXPECT_LT(left(17), left(34));
+  EXPECT_EQ(left(33), left(17));
+
+  // Every label and caption fits its control, and every control the window.
+  RECT client;
+  GetClientRect(d, &client);
+  HDC dc = GetDC(d);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(d, WM_GETFONT, 0, 0)));
+  for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    RECT r = rectIn(d, c);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+        << textOf(c);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(c)) + 1, L'\0');
+    GetWindowTextW(c, text.data(), static_cast<int>(text.size()));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), lstrlenW(text.c_str()), &size);
+    EXPECT_LE(size.cx, r.right - r.left) << textOf(c);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(d, dc);
+}
+
+TEST_F(EditorView, OkWritesTheTypedLevelsAndTheChosenGroups) {
+  HWND d = open();
+  for (int i = 0; i < kCommandCount; ++i) {
+    EXPECT_EQ(textOf(level(i)), "0");
+    EXPECT_EQ(group(i), "<<keine>>");
+  }
+  type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "300");
+  pickers.groups = {"Sysops", "@", "Mitglieder", ""};
+  clickGroup(kLesen);
+  EXPECT_EQ(group(kLesen), "Sysops");
+  clickGroup(kLesen);  // "Abbruch" in the picker
+  EXPECT_EQ(group(kLesen), "Sysops");
+  clickGroup(0);
+  EXPECT_EQ(group(0), "Mitglieder");
+  clickGroup(0);  // "Keine Gruppe"
+  EXPECT_EQ(group(0), "<<keine>>");
+  EXPECT_EQ(pickers.groupCalls, 4);
+
+  click(d, IDB_FRMPRBEFEHLE_OK);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_EQ(file("befehle.txt"), repeat(" 0 \r\n", 21) + " 44 \r\n" + repeat(" 0 \r\n", 21));
+  EXPECT_EQ(file("befgrup.txt"), repeat("\r\n", 21) + "Sysops\r\n" + repeat("\r\n", 21));
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(EditorView, AGroupWithAnAmpersandShowsItAndIsWrittenUnchanged) {
+  HWND d = open();
+  pickers.groups = {"Bits & Bytes"};
+  clickGroup(1);
+  EXPECT_EQ(group(1), "Bits && Bytes");  // one "&" shown, none underlining
+  SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDB_FRMPRBEFEHLE_OK, BN_CLICKED), 0);
+  EXPECT_EQ(file("befgrup.txt"), "\r\nBits & Bytes\r\n" + repeat("\r\n", 41));
+}
+
+TEST_F(EditorView, AbbruchWritesNothing) {
+  HWND d = open();
+  type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "7");
+  pickers.groups = {"Sysops"};
+  clickGroup(kLesen);
+  click(d, IDB_FRMPRBEFEHLE_ABBRUCH);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_FALSE(dir.exists("daten\\befehle.txt"));
+  EXPECT_FALSE(dir.exists("daten\\befgrup.txt"));
+}
+
+TEST_F(EditorView, AfterALoadErrorTheFieldsHoldTheLevelsOfBeforeNotZero) {
+  memory.fill(3);
+  dir.write("daten\\befehle.txt", " 9 \r\n 256 \r\n");
+  HWND d = open();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden der Befehle");
+  EXPECT_EQ(ui.shown[0].title, "Meldung");
+  EXPECT_EQ(ui.shown[0].icon, ui::Icon::Information);
+  EXPECT_EQ(textOf(level(0)), "9");
+  EXPECT_EQ(textOf(level(1)), "3");
+  click(d, IDB_FRMPRBEFEHLE_OK);
+  EXPECT_EQ(file("befehle.txt"), " 9 \r\n" + repeat(" 3 \r\n", 42));
+  EXPECT_EQ(file("befehle.txt.bak"), " 9 \r\n 256 \r\n");
+}
+
+TEST_F(EditorView, TheLastTwoLevelsCarryOverToTheNextOpening) {
+  std::string levels;
+  for (int i = 0; i < kCommandCount; ++i) levels += i < 41 ? " 1 \r\n" : " 2 \r\n";
+  dir.write("daten\\befehle.txt", levels);
+  open();
+  click(dialog->hwnd(), IDB_FRMPRBEFEHLE_ABBRUCH);
+  dir.write("daten\\befehle.txt", repeat(" 5 \r\n", 41));
+  open();
+  EXPECT_EQ(textOf(level(40)), "5");
+  EXPECT_EQ(textOf(level(41)), "2");
+  EXPECT_EQ(textOf(level(42)), "2");
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(EditorView, AFailedSaveIsToldAndTheDialogStaysOpenWithTheEdits) {
+  where.installDir = dir.path() + "fehlt\\";
+  HWND d = open();
+  type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "12");
+  click(d, IDB_FRMPRBEFEHLE_OK);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <befehle.txt>");
+  EXPECT_EQ(ui.shown[0].title, "Meldung");
+  EXPECT_TRUE(dialog->IsOpen());
+  EXPECT_EQ(textOf(level(kLesen)), "12");
+}
+
+TEST_F(EditorView, EnterSavesAndEscapeCancels) {
+  HWND d = open();
+  SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_FALSE(dir.exists("daten\\befehle.txt"));
+  d = open();
+  SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_TRUE(dir.exists("daten\\befehle.txt"));
+}
+
+}  // namespace

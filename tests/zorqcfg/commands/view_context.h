@@ -1,0 +1,61 @@
+// What a view test of an editor dialog hands its dialog: a temporary
+// installation, the scripted message boxes and pickers, and the real files.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/context.h"
+#include "fake_system.h"
+#include "fake_ui.h"
+#include "temp_dir.h"
+#if __has_include("core/main_settings.h")
+#include "core/main_settings.h"
+#endif
+
+namespace testing_support {
+
+// Answers each picker from its queue (empty when the queue is empty) and
+// counts the calls.
+class FakePickers : public zorq::Pickers {
+ public:
+  std::deque<std::string> groups, commands;
+  int groupCalls = 0, commandCalls = 0;
+
+  std::string pickDirectory() override { return {}; }
+  std::string pickFile(const std::string&) override { return {}; }
+  std::string pickUser() override { return {}; }
+  std::string pickGroup() override { return next(groups, groupCalls); }
+  std::string pickCommand() override { return next(commands, commandCalls); }
+
+ private:
+  static std::string next(std::deque<std::string>& queue, int& calls) {
+    ++calls;
+    if (queue.empty()) return {};
+    std::string answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
+};
+
+struct ViewContext {
+  TempDir dir;
+  zorq::Installation where{"C:\\WINDOWS\\", dir.path()};
+  FakeSystem system;
+  FakeUi ui;
+  FakePickers pickers;
+#if __has_include("core/main_settings.h")
+  zorq::MainSettings settings{};
+  zorq::MainSettings& mainSettings() { return settings; }
+#else
+  // The record is not part of this build yet; no dialog here touches it.
+  alignas(std::max_align_t) unsigned char settings[1]{};
+  zorq::MainSettings& mainSettings() { return *reinterpret_cast<zorq::MainSettings*>(settings); }
+#endif
+  zorq::Context ctx{where, mainSettings(), plat::localFileSystem(), system, ui, pickers};
+
+  ViewContext() { plat::localFileSystem().makeDirectory(dir.path() + "daten"); }
+};
+
+}  // namespace testing_support

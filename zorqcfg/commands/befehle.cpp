@@ -1,0 +1,118 @@
+#include "commands/befehle.h"
+
+#include "platform/save.h"
+#include "text/numbers.h"
+#include "text/reader.h"
+#include "text/writer.h"
+
+namespace zorq {
+
+namespace {
+
+constexpr const char* kLevelFile = "befehle.txt";
+constexpr const char* kGroupFile = "befgrup.txt";
+
+std::size_t at(int command) { return static_cast<std::size_t>(command); }
+
+// Reads a file that may be missing; a missing file is no error and gives
+// nothing to parse.
+txt::Status readIfThere(plat::FileSystem& fs, const std::string& path, bool& there, std::string& bytes) {
+  there = plat::FileExists(fs, path);
+  return there ? fs.readAll(path, bytes) : txt::Status::Ok();
+}
+
+txt::Status saveError(const char* file) {
+  return txt::Status::Fail(std::string("Fehler beim Speichern von <") + file + ">");
+}
+
+}  // namespace
+
+std::uint8_t levelFromText(std::string_view text) { return txt::lowByte(txt::wholeValue(text)); }
+
+txt::Status readLevels(const std::string& bytes, CommandLevels& levels) {
+  txt::Reader in(bytes);
+  for (int i = 0; i < kCommandCount; ++i) {
+    if (i >= kRequiredLevels && in.atEnd()) break;
+    std::uint8_t level = 0;
+    if (!in.number(level)) break;
+    levels[at(i)] = level;
+  }
+  return in.status();
+}
+
+txt::Status readGroups(const std::string& bytes, CommandGroups& groups) {
+  txt::Reader in(bytes);
+  for (int i = 0; i < kCommandCount; ++i) {
+    std::string line;
+    if (!in.line(line)) break;
+    // The caption of "no group" stands for no group wherever it is found.
+    groups[at(i)] = line == kNoGroup ? std::string() : line;
+  }
+  return in.status();
+}
+
+std::string levelBytes(const CommandLevels& levels) {
+  txt::Writer out;
+  for (std::uint8_t level : levels) out.number(level);
+  return out.bytes();
+}
+
+std::string groupBytes(const CommandGroups& groups) {
+  txt::Writer out;
+  for (const std::string& group : groups) out.line(group == kNoGroup ? std::string_view() : group);
+  return out.bytes();
+}
+
+CommandLevels& levelsOfThisRun() {
+  static CommandLevels levels{};
+  return levels;
+}
+
+txt::Status CommandEditor::load(plat::FileSystem& fs, const Installation& where) {
+  CommandLevels levels = memory_;
+  group = {};
+
+  bool there = false;
+  std::string bytes;
+  txt::Status levelStatus = readIfThere(fs, where.settingsFile(kLevelFile), there, bytes);
+  if (there && levelStatus.ok()) levelStatus = readLevels(bytes, levels);
+
+  bytes.clear();
+  txt::Status groupStatus = readIfThere(fs, where.settingsFile(kGroupFile), there, bytes);
+  if (there && groupStatus.ok()) groupStatus = readGroups(bytes, group);
+
+  memory_ = levels;
+  for (int i = 0; i < kCommandCount; ++i) levelText[at(i)] = std::to_string(levels[at(i)]);
+
+  backupLevels_ = !levelStatus.ok();
+  backupGroups_ = !groupStatus.ok();
+  return backupLevels_ || backupGroups_ ? txt::Status::Fail(kCommandsLoadError) : txt::Status::Ok();
+}
+
+txt::Status CommandEditor::save(plat::FileSystem& fs, const Installation& where) {
+  CommandLevels levels{};
+  for (int i = 0; i < kCommandCount; ++i) levels[at(i)] = levelFromText(levelText[at(i)]);
+
+  if (!plat::saveFile(fs, where.settingsFile(kLevelFile), levelBytes(levels), {backupLevels_}).ok())
+    return saveError(kLevelFile);
+  // Saved once, the damaged file is in the backup; a second try after a
+  // failure below must not put the new file there.
+  backupLevels_ = false;
+  memory_ = levels;
+  if (!plat::saveFile(fs, where.settingsFile(kGroupFile), groupBytes(group), {backupGroups_}).ok())
+    return saveError(kGroupFile);
+  backupGroups_ = false;
+  return txt::Status::Ok();
+}
+
+void CommandEditor::chooseGroup(int command, const std::string& answer) {
+  if (command < 0 || command >= kCommandCount || answer == "@") return;
+  group[at(command)] = answer;
+}
+
+std::string CommandEditor::groupCaption(int command) const {
+  const std::string& name = group[at(command)];
+  return name.empty() ? std::string(kNoGroup) : name;
+}
+
+}  // namespace zorq
