@@ -1,6 +1,7 @@
 // setup's windows, driven in-process as a user would.
 #include <windows.h>
 #include <objbase.h>
+#include <shlobj.h>
 #include <shobjidl.h>
 
 #include <gtest/gtest.h>
@@ -204,6 +205,30 @@ TEST(StartMenu, ShortcutsWhereNoProgramManagerAnswers) {
   file->Release();
   link->Release();
   CoUninitialize();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProgramManager, DdeConversationCreatesTheGroup) {
+  // Wine's desktop answers PROGMAN once the program has a window.
+  setup::copy anyWindow;
+  ASSERT_TRUE(anyWindow.Create(nullptr));
+  wchar_t programs[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+  const std::filesystem::path group = std::filesystem::path(programs) / L"Valmorin DDE-Test";
+  std::error_code ec;
+  std::filesystem::remove_all(group, ec);
+
+  setup::DdemlLink link;
+  ASSERT_TRUE(setup::ProgmanExecute(link, "Valmorin DDE-Test", "", "", 2));
+  EXPECT_TRUE(std::filesystem::is_directory(group));
+  ASSERT_TRUE(link.connect());
+  EXPECT_TRUE(link.execute("[DeleteGroup(Valmorin DDE-Test)]"));
+  link.disconnect();
+  EXPECT_FALSE(std::filesystem::exists(group));
+  std::filesystem::remove_all(group, ec);
 }
 
 }  // namespace
