@@ -9,7 +9,8 @@ copy::copy() : Dialog(IDD_COPY) {}
 
 bool copy::OnInit() {
   CentreOn(hwnd(), GetWindow(hwnd(), GW_OWNER));
-  return true;
+  SetFocus(Item(IDB_COPY_ABBRUCH));  // no caret in the read-only fields
+  return false;
 }
 
 bool copy::OnCommand(int id, int, HWND) {

@@ -2,9 +2,6 @@
 // answers ZORQRELOAD by reading daten\main.txt again. See README.md.
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -20,17 +17,28 @@ void log(const std::string& line) {
   char stamp[32];
   wsprintfA(stamp, "%04d-%02d-%02d %02d:%02d:%02d ", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
             t.wSecond);
-  std::ofstream out(std::filesystem::path(folder + L"zorq-standin.log"), std::ios::app | std::ios::binary);
-  out << stamp << line << "\r\n";
+  std::string text = stamp + line + "\r\n";
+  HANDLE f = CreateFileW((folder + L"zorq-standin.log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(f);
 }
 
 void reload() {
-  std::ifstream in(std::filesystem::path(folder + L"daten\\main.txt"), std::ios::binary);
-  if (!in) {
+  HANDLE f =
+      CreateFileW((folder + L"daten\\main.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) {
     log("reload: daten\\main.txt fehlt");
     return;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(f);
   std::size_t lines = 0;
   for (char c : bytes)
     if (c == '\n') ++lines;
