@@ -135,9 +135,10 @@ TEST_F(RunTest, FullInstallationIntoTwoNewLevels) {
   EXPECT_EQ(screens.seen[1], "welcome:Willkommen zur Installation von Valmorin PC2.1\r\n\r\n\r\n");
   EXPECT_EQ(screens.seen.back(), "theend:" + setup::Setup::finalText());
   // The program paths hold blanks: quoted, so that no other program starts.
-  EXPECT_EQ(f.sys.started,
-            (std::vector<std::string>{"\"" + target() + "\\zorq.exe\"",
-                                      f.sys.windowsDir + "notepad.exe " + f.dist() + "readme.txt"}));
+  const std::string server = target() + "\\zorq.exe";
+  ASSERT_EQ(f.sys.started.size(), 2u);
+  EXPECT_EQ(f.sys.started[0], '"' + server + '"');
+  EXPECT_EQ(f.sys.started[1], f.sys.windowsDir + "notepad.exe " + f.dist() + "readme.txt");
 }
 
 TEST_F(RunTest, NoToTheNewFolderEndsWithoutCopying) {
