@@ -10,6 +10,7 @@
 
 #include "copy.h"
 #include "copy_ids.h"
+#include "getpfad.h"
 #include "getpfad_ids.h"
 #include "path.h"
 #include "path_ids.h"
@@ -95,6 +96,26 @@ TEST(Path, CancelledPickerKeepsTheText) {
   EXPECT_EQ(after, "c:\\programme\\zorq");
   EXPECT_EQ(s.state().pickedPath, "");
   EXPECT_FALSE(dialog.confirmed());
+}
+
+TEST(GetPfad, ADoubleClickedFolderBecomesThePath) {
+  TempDir tmp;
+  tmp.write("Programme\\Valmorin Box\\x", "");
+  const std::string start = tmp.path();
+  std::vector<std::string> rows;
+  BoxAnswerer driver({}, [&](HWND w) {
+    rows = listItems(w, IDL_GETPFAD_DIR1);
+    // The last rows are the sub-folders of the start folder.
+    doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
+    rows = listItems(w, IDL_GETPFAD_DIR1);
+    doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
+    click(w, IDB_GETPFAD_OK);
+  });
+  setup::getpfad picker(start, nullptr);
+  picker.DoModal(nullptr);
+  EXPECT_EQ(picker.picked(), tmp.path() + "Programme\\Valmorin Box");
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows.back().substr(rows.back().find_first_not_of(' ')), "Valmorin Box");
 }
 
 TEST(TheEnd, EachButtonClosesWithItsChoice) {
@@ -222,7 +243,16 @@ TEST(ProgramManager, DdeConversationCreatesTheGroup) {
   std::filesystem::remove_all(group, ec);
 
   setup::DdemlLink link;
-  ASSERT_TRUE(setup::ProgmanExecute(link, "Valmorin DDE-Test", "", "", 2));
+  // The desktop process may still be starting when the suite runs.
+  bool answered = false;
+  for (int round = 0; round < 25 && !answered; ++round) {
+    answered = setup::ProgmanExecute(link, "Valmorin DDE-Test", "", "", 2);
+    if (!answered) {
+      pump();
+      Sleep(200);
+    }
+  }
+  ASSERT_TRUE(answered);
   EXPECT_TRUE(std::filesystem::is_directory(group));
   ASSERT_TRUE(link.connect());
   EXPECT_TRUE(link.execute("[DeleteGroup(Valmorin DDE-Test)]"));
