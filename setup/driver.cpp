@@ -85,8 +85,12 @@ void Setup::finishInstallation() {
 
 void Setup::reportFailures() {
   if (failures_.empty()) return;
+  // A wrong distribution fails every file: the box must still fit the screen.
+  constexpr std::size_t kListed = 15;
   std::string text = std::string("Folgende Dateien konnten nicht installiert werden:") + kLineEnd;
-  for (const std::string& f : failures_) text += kLineEnd + f;
+  for (std::size_t i = 0; i < failures_.size() && i < kListed; ++i) text += kLineEnd + failures_[i];
+  if (failures_.size() > kListed)
+    text += std::string(kLineEnd) + "... und " + std::to_string(failures_.size() - kListed) + " weitere";
   env_.ui.message(text, kMessageTitle, ui::Icon::Exclamation);
 }
 

@@ -210,6 +210,21 @@ TEST_F(RunTest, FailedCopiesAreListedBeforeTheEnd) {
   EXPECT_EQ(f.ui.shown[1].icon, ui::Icon::Exclamation);
 }
 
+TEST_F(RunTest, ALongListOfFailuresIsCut) {
+  std::string list;
+  for (int i = 0; i < 20; ++i) list += "-1\r\nfehlt" + std::to_string(i) + "\r\nfehlt\r\n";
+  f.distribution("20,0\r\n", list);
+  setup::Setup s(f.env());
+  ScriptedScreens screens(s);
+  screens.typedPath = f.drive();
+  s.run(screens);
+  ASSERT_EQ(f.ui.shown.size(), 1u);
+  const std::string& text = f.ui.shown[0].text;
+  EXPECT_NE(text.find("fehlt14 -> "), std::string::npos);
+  EXPECT_EQ(text.find("fehlt15 -> "), std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 19), "\r\n... und 5 weitere");
+}
+
 TEST_F(RunTest, CorruptHeaderStopsBeforeAnything) {
   f.distribution("drei,1\r\n", "");
   setup::Setup s(f.env());
