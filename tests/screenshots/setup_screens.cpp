@@ -14,6 +14,7 @@
 #include "theend.h"
 #include "theend_ids.h"
 #include "welcome_ids.h"
+#include "modal_driver.h"
 #include "win32/view_driver.h"
 
 namespace {
@@ -67,7 +68,7 @@ TEST(Screenshot, SetupMainWithWelcome) {
   // A picture of the whole screen would be mostly gradient: a smaller window.
   ShowWindow(main.hwnd(), SW_RESTORE);
   MoveWindow(main.hwnd(), 0, 0, 800, 600, TRUE);
-  BoxAnswerer driver({}, [&](HWND w) {
+  ModalDriver driver([&](HWND w) {
     captureScreenOf(main.hwnd(), w, "setupmain");
     click(w, IDB_WELCOME_ABBRUCH);
   });
@@ -79,7 +80,7 @@ TEST(Screenshot, SetupPath) {
   setup::Setup s(f.env());
   ASSERT_TRUE(s.start());
   s.state().installPath = "C:\\Programme\\Valmorin Box";
-  BoxAnswerer driver({}, [&](HWND w) {
+  ModalDriver driver([&](HWND w) {
     captureIfAsked(w, "path");
     click(w, IDB_PATH_ABBRUCH);
   });
@@ -96,7 +97,7 @@ TEST(Screenshot, SetupCopyHalfWay) {
 }
 
 TEST(Screenshot, SetupTheEnd) {
-  BoxAnswerer driver({}, [&](HWND w) {
+  ModalDriver driver([&](HWND w) {
     captureIfAsked(w, "theend");
     click(w, IDB_THEEND_ENDE);
   });

@@ -22,6 +22,7 @@
 #include "theend_ids.h"
 #include "welcome.h"
 #include "welcome_ids.h"
+#include "modal_driver.h"
 #include "win32/view_driver.h"
 
 namespace {
@@ -31,7 +32,7 @@ using namespace testing_support;
 TEST(Welcome, ShowsTheGreetingAndWeiterConfirms) {
   for (int button : {IDB_WELCOME_WEITER, IDB_WELCOME_ABBRUCH}) {
     std::string caption, text;
-    BoxAnswerer driver({}, [&](HWND w) {
+    ModalDriver driver([&](HWND w) {
       caption = ui::WindowText(w);
       text = textOf(w, IDT_WELCOME_LABEL1);
       click(w, button);
@@ -51,7 +52,7 @@ TEST(Path, TypedFolderIsConfirmedAndAuswahlPicks) {
   const std::string picked = f.drive() + "\\Programme\\Valmorin Box";
   std::string shown, pickerText;
   int dialogs = 0;
-  BoxAnswerer driver({}, [&](HWND w) {
+  ModalDriver driver([&](HWND w) {
     ++dialogs;
     if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
       shown = textOf(w, IDE_PATH_TEXT1);
@@ -82,7 +83,7 @@ TEST(Path, CancelledPickerKeepsTheText) {
   setup::Setup s(f.env());
   ASSERT_TRUE(s.start());
   std::string after;
-  BoxAnswerer driver({}, [&](HWND w) {
+  ModalDriver driver([&](HWND w) {
     if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
       click(w, IDB_PATH_AUSWAHL);
       after = textOf(w, IDE_PATH_TEXT1);
@@ -103,7 +104,7 @@ TEST(GetPfad, ADoubleClickedFolderBecomesThePath) {
   tmp.write("Programme\\Valmorin Box\\x", "");
   const std::string start = tmp.path();
   std::vector<std::string> rows;
-  BoxAnswerer driver({}, [&](HWND w) {
+  ModalDriver driver([&](HWND w) {
     rows = listItems(w, IDL_GETPFAD_DIR1);
     // The last rows are the sub-folders of the start folder.
     doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
@@ -125,7 +126,7 @@ TEST(TheEnd, EachButtonClosesWithItsChoice) {
       {IDB_THEEND_ENDE, setup::FinalChoice::Ende}};
   for (auto [button, choice] : buttons) {
     std::string caption;
-    BoxAnswerer driver({}, [&](HWND w) {
+    ModalDriver driver([&](HWND w) {
       caption = ui::WindowText(w);
       EXPECT_EQ(textOf(w, IDT_THEEND_LABEL1), setup::Setup::finalText());
       click(w, button);
