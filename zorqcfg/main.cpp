@@ -2,8 +2,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "core/context.h"
 #include "core/haupt.h"
 #include "core/installation.h"
+#include "core/main_settings.h"
+#include "core/pickers_win32.h"
 #include "platform/filesystem.h"
 #include "platform/system.h"
 #include "ui/win32/services_win32.h"
@@ -14,10 +17,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InitCommonControlsEx(&controls);
 
   ui::Win32Services services;
-  auto where = zorq::resolveStartup(plat::localSystem(), plat::localFileSystem(), services);
+  plat::FileSystem& fs = plat::localFileSystem();
+  plat::System& system = plat::localSystem();
+
+  // Without zorq.ini the user has been told; nothing is written.
+  auto where = zorq::resolveStartup(system, fs, services);
   if (!where) return 1;
 
-  zorq::haupt window(*where, services);
+  zorq::MainSettings settings;
+  zorq::StartState start = zorq::loadAtStart(fs, *where, settings, services);
+  if (start.endProgram) return 0;  // the server lock is active
+
+  zorq::Win32Pickers pickers(*where, fs, system, services);
+  zorq::Context context{*where, settings, fs, system, services, pickers};
+  zorq::haupt window(context, start.loadFailed);
   if (!window.Create(nullptr)) return 2;
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

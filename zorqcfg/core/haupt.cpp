@@ -1,21 +1,264 @@
 #include "core/haupt.h"
 
+#include <commctrl.h>
+
 #include "core/haupt_ids.h"
+#include "core/main_settings.h"
 
 namespace zorq {
 
-haupt::haupt(Installation& where, ui::Services& services) : Dialog(IDD_HAUPT), where_(where), ui_(services) {}
+namespace {
+
+constexpr COLORREF kFocusColour = RGB(255, 255, 128);
+
+// The text fields that show the focus colour while they have the focus.
+constexpr int kColouredFields[] = {IDE_HAUPT_BOXNAME,   IDE_HAUPT_SYSOPNAME, IDE_HAUPT_ORGANISATION,
+                                   IDE_HAUPT_CHATZWANG, IDE_HAUPT_UPLOAD,    IDE_HAUPT_DOWNLOAD,
+                                   IDE_HAUPT_HDFREI,    IDE_HAUPT_NETZPFAD};
+
+struct Slider {
+  int bar, field, low, high;
+};
+constexpr Slider kKommentar{IDC_HAUPT_KOMMENTAR, IDE_HAUPT_KOMMENTAR, kKommentarMin, kKommentarMax};
+constexpr Slider kRausNach{IDC_HAUPT_RAUSNACH, IDE_HAUPT_RAUSNACH, kRausNachMin, kRausNachMax};
+constexpr Slider kNetzwerk{IDC_HAUPT_NETZWERK, IDE_HAUPT_NETZWERK, 0, kMaxNetNumber};
+
+int position(HWND bar) { return static_cast<int>(SendMessageW(bar, TBM_GETPOS, 0, 0)); }
+
+}  // namespace
+
+haupt::haupt(Context& context, bool loadFailed, const DialogButtons& buttons)
+    : Dialog(IDD_HAUPT), ctx_(context), loadFailed_(loadFailed), buttons_(buttons) {}
+
+haupt::~haupt() {
+  closeDialogs();
+  if (focusBrush_ != nullptr) DeleteObject(focusBrush_);
+}
+
+bool haupt::OnInit() {
+  focusBrush_ = CreateSolidBrush(kFocusColour);
+  for (const Slider& s : {kKommentar, kRausNach, kNetzwerk}) {
+    SendMessageW(Item(s.bar), TBM_SETRANGE, TRUE, MAKELPARAM(s.low, s.high));
+    SetWindowSubclass(Item(s.bar), SliderFocus, static_cast<UINT_PTR>(s.field), 0);
+  }
+  for (std::size_t i = 0; i < kDialogButtonCount; ++i) {
+    const int id = IDB_HAUPT_DIALOG + static_cast<int>(i);
+    SetItemText(id, buttons_[i].caption);
+    EnableItem(id, buttons_[i].factory != nullptr);
+  }
+  toControls();
+  return true;
+}
+
+void haupt::toControls() {
+  FillGuard guard(*this);
+  const MainSettings& s = ctx_.settings;
+  SetItemText(IDE_HAUPT_BOXNAME, s.boxName);
+  SetItemText(IDE_HAUPT_SYSOPNAME, s.sysopName);
+  SetItemText(IDE_HAUPT_ORGANISATION, s.organisation);
+  SetItemText(IDE_HAUPT_CHATZWANG, s.chatzwang);
+  SetItemText(IDE_HAUPT_UPLOAD, s.uploadPath);
+  SetItemText(IDE_HAUPT_DOWNLOAD, s.downloadPath);
+  SetItemText(IDE_HAUPT_HDFREI, s.minHdFrei);
+  for (auto [slider, value] : {std::pair{kKommentar, s.kommentar}, std::pair{kRausNach, s.rausNach}}) {
+    SendMessageW(Item(slider.bar), TBM_SETPOS, TRUE, value);
+    SetItemText(slider.field, sliderText(value));
+  }
+  SetItemText(IDE_HAUPT_NETZPFAD, s.netPath);
+  lockPassword_ = s.lockPassword;
+  SetItemText(IDE_HAUPT_SCHLOSS, s.lockPassword);
+  showNetNumber();
+  CheckButton(IDX_HAUPT_FILEID, s.fileIdExtractor ? BST_CHECKED : BST_UNCHECKED);
+  CheckButton(IDX_HAUPT_PMS, s.pmsUnsichtbar);
+}
+
+// Only the fields this window shows: the rest of the record belongs to the
+// dialogs that edit it.
+void haupt::toModel(MainSettings& s) const {
+  s.boxName = ItemText(IDE_HAUPT_BOXNAME);
+  s.sysopName = ItemText(IDE_HAUPT_SYSOPNAME);
+  s.organisation = ItemText(IDE_HAUPT_ORGANISATION);
+  s.chatzwang = ItemText(IDE_HAUPT_CHATZWANG);
+  s.uploadPath = ItemText(IDE_HAUPT_UPLOAD);
+  s.downloadPath = ItemText(IDE_HAUPT_DOWNLOAD);
+  s.minHdFrei = ItemText(IDE_HAUPT_HDFREI);
+  s.kommentar = position(Item(IDC_HAUPT_KOMMENTAR));
+  s.rausNach = position(Item(IDC_HAUPT_RAUSNACH));
+  s.netPath = ItemText(IDE_HAUPT_NETZPFAD);
+  s.lockPassword = lockPassword_;
+  s.fileIdExtractor = IsChecked(IDX_HAUPT_FILEID);
+  s.pmsUnsichtbar = ButtonState(IDX_HAUPT_PMS);
+}
+
+void haupt::showNetNumber() {
+  FillGuard guard(*this);
+  SendMessageW(Item(IDC_HAUPT_NETZWERK), TBM_SETPOS, TRUE, ctx_.where.netNumber);
+  SetItemText(IDE_HAUPT_NETZWERK, std::to_string(ctx_.where.netNumber));
+}
+
+// A typed network number is clamped to 0 to 9 and shown as the slider has
+// it; an emptied field waits for the next digit.
+void haupt::netNumberTyped() {
+  const std::string text = ItemText(IDE_HAUPT_NETZWERK);
+  ctx_.where.netNumber = netNumberFromField(text);
+  FillGuard guard(*this);
+  SendMessageW(Item(IDC_HAUPT_NETZWERK), TBM_SETPOS, TRUE, ctx_.where.netNumber);
+  const std::string shown = std::to_string(ctx_.where.netNumber);
+  if (!text.empty() && text != shown) {
+    SetItemText(IDE_HAUPT_NETZWERK, shown);
+    SendMessageW(Item(IDE_HAUPT_NETZWERK), EM_SETSEL, shown.size(), shown.size());
+  }
+}
+
+// A password that main.txt cannot hold is refused as it is typed.
+void haupt::lockPasswordTyped() {
+  const std::string text = ItemText(IDE_HAUPT_SCHLOSS);
+  auto problem = lockPasswordProblem(text);
+  if (!problem || lockPasswordProblem(lockPassword_)) {
+    lockPassword_ = text;
+    return;
+  }
+  {
+    FillGuard guard(*this);
+    SetItemText(IDE_HAUPT_SCHLOSS, lockPassword_);
+    SendMessageW(Item(IDE_HAUPT_SCHLOSS), EM_SETSEL, lockPassword_.size(), lockPassword_.size());
+  }
+  ctx_.ui.notice(*problem);
+}
+
+void haupt::pickDirectory(int field, bool standardWhenNone) {
+  std::string chosen = ctx_.pickers.pickDirectory();
+  if (!chosen.empty())
+    SetItemText(field, chosen);
+  else if (standardWhenNone)
+    SetItemText(field, kStandardNetPath);
+}
+
+ui::Dialog* haupt::openDialog(std::size_t button) const {
+  const auto& d = open_[button];
+  return d && d->IsOpen() ? d.get() : nullptr;
+}
+
+void haupt::pressDialogButton(std::size_t button) {
+  const DialogButton& entry = buttons_[button];
+  if (entry.factory == nullptr) return;
+  if (ui::Dialog* already = openDialog(button)) {
+    already->BringToFront();
+    return;
+  }
+  open_[button] = entry.factory(ctx_);
+  if (!open_[button]) return;
+  if (entry.showing == Showing::Modal) {
+    open_[button]->DoModal(hwnd());
+    open_[button].reset();
+  } else if (!open_[button]->Create(hwnd())) {
+    open_[button].reset();
+  }
+}
+
+void haupt::closeDialogs() {
+  for (auto& d : open_) d.reset();
+}
+
+// "Ende": save and signal, then end. A failed save has been reported; the
+// window stays open with the user's edits.
+void haupt::ende() {
+  toModel(ctx_.settings);
+  if (!saveAndSignal(ctx_.fs, ctx_.system, ctx_.where, ctx_.settings, loadFailed_, ctx_.ui)) return;
+  closeDialogs();
+  End(IDOK);
+}
+
+// "Abbruch": end at once, writing nothing and telling the server nothing.
+void haupt::abbruch() {
+  closeDialogs();
+  End(IDCANCEL);
+}
 
 bool haupt::OnCommand(int id, int code, HWND control) {
-  if (id == IDB_HAUPT_ABBRUCH) {
-    OnCancel();
+  if (id >= IDB_HAUPT_DIALOG && id < IDB_HAUPT_DIALOG + static_cast<int>(kDialogButtonCount)) {
+    if (code == BN_CLICKED) pressDialogButton(static_cast<std::size_t>(id - IDB_HAUPT_DIALOG));
     return true;
   }
+  switch (id) {
+    case IDB_HAUPT_ENDE: ende(); return true;
+    case IDB_HAUPT_ABBRUCH: abbruch(); return true;
+    case IDB_HAUPT_UPLOAD: pickDirectory(IDE_HAUPT_UPLOAD, false); return true;
+    case IDB_HAUPT_DOWNLOAD: pickDirectory(IDE_HAUPT_DOWNLOAD, false); return true;
+    case IDB_HAUPT_NETZPFAD: pickDirectory(IDE_HAUPT_NETZPFAD, true); return true;
+    case IDX_HAUPT_PMS:
+      // Clicking leaves the greyed state of an old file for a plain one.
+      if (code == BN_CLICKED) CheckButton(id, IsChecked(id) ? BST_UNCHECKED : BST_CHECKED);
+      return true;
+    default: break;
+  }
+  if (code == EN_CHANGE && !Filling()) {
+    if (id == IDE_HAUPT_NETZWERK) netNumberTyped();
+    if (id == IDE_HAUPT_SCHLOSS) lockPasswordTyped();
+    return true;
+  }
+  if (code == EN_SETFOCUS || code == EN_KILLFOCUS) {
+    InvalidateRect(control, nullptr, TRUE);
+    return true;
+  }
+  // Esc does not end the editor; only "Abbruch", "Ende" and the close box do.
+  if (id == IDCANCEL || id == IDOK) return true;
   return Dialog::OnCommand(id, code, control);
 }
 
-// "Abbruch": end at once, writing nothing.
-void haupt::OnCancel() { End(IDCANCEL); }
+bool haupt::OnScroll(HWND control, int) {
+  const int value = position(control);
+  FillGuard guard(*this);
+  if (control == Item(IDC_HAUPT_NETZWERK)) {
+    ctx_.where.netNumber = static_cast<std::uint8_t>(value);
+    SetItemText(IDE_HAUPT_NETZWERK, std::to_string(value));
+  } else if (control == Item(IDC_HAUPT_KOMMENTAR)) {
+    SetItemText(IDE_HAUPT_KOMMENTAR, sliderText(value));
+  } else if (control == Item(IDC_HAUPT_RAUSNACH)) {
+    SetItemText(IDE_HAUPT_RAUSNACH, sliderText(value));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+HBRUSH haupt::focusColour(HWND control, HDC dc) const {
+  const int id = GetDlgCtrlID(control);
+  bool coloured = false;
+  if (GetFocus() == control)
+    for (int field : kColouredFields) coloured = coloured || field == id;
+  if (id == IDE_HAUPT_KOMMENTAR) coloured = GetFocus() == Item(IDC_HAUPT_KOMMENTAR);
+  if (id == IDE_HAUPT_RAUSNACH) coloured = GetFocus() == Item(IDC_HAUPT_RAUSNACH);
+  if (!coloured) return nullptr;
+  SetBkColor(dc, kFocusColour);
+  return focusBrush_;
+}
+
+// A slider repaints its number field when it gains or loses the focus.
+LRESULT CALLBACK haupt::SliderFocus(HWND slider, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR field, DWORD_PTR) {
+  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
+    HWND number = GetDlgItem(GetParent(slider), static_cast<int>(field));
+    if (number != nullptr) InvalidateRect(number, nullptr, TRUE);
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(slider, SliderFocus, field);
+  return DefSubclassProc(slider, msg, wp, lp);
+}
+
+INT_PTR haupt::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+  if (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORSTATIC) {
+    HBRUSH brush = focusColour(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp));
+    handled = brush != nullptr;
+    return reinterpret_cast<INT_PTR>(brush);
+  }
+  if (msg == WM_CLOSE) {  // the close box: as "Abbruch"
+    handled = true;
+    abbruch();
+    return TRUE;
+  }
+  return 0;
+}
+
+void haupt::OnCancel() { abbruch(); }
 
 void haupt::OnDestroyed() { PostQuitMessage(0); }
 

@@ -1,24 +1,55 @@
-// The editor's main window.
+// The editor's main window: the main settings and the buttons that open
+// every other dialog. Closing it ends the program.
 #pragma once
 
-#include "core/installation.h"
-#include "ui/services.h"
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/context.h"
+#include "core/dialog_buttons.h"
 #include "ui/win32/dialog.h"
 
 namespace zorq {
 
 class haupt final : public ui::Dialog {
  public:
-  haupt(Installation& where, ui::Services& services);
+  // loadFailed: main.txt (or env.dat) could not be read at start, so "Ende"
+  // keeps the old main.txt as main.txt.bak.
+  haupt(Context& context, bool loadFailed, const DialogButtons& buttons = dialogButtons());
+  ~haupt() override;
+
+  // The dialog a button opened, while it is open.
+  ui::Dialog* openDialog(std::size_t button) const;
 
  protected:
+  bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnScroll(HWND control, int code) override;
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
   void OnCancel() override;
   void OnDestroyed() override;
 
  private:
-  Installation& where_;
-  ui::Services& ui_;
+  void toControls();
+  void toModel(MainSettings& settings) const;
+  void showNetNumber();
+  void netNumberTyped();
+  void lockPasswordTyped();
+  void pickDirectory(int field, bool standardWhenNone);
+  void pressDialogButton(std::size_t button);
+  void ende();
+  void abbruch();
+  void closeDialogs();
+  HBRUSH focusColour(HWND control, HDC dc) const;
+  static LRESULT CALLBACK SliderFocus(HWND slider, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR field, DWORD_PTR);
+
+  Context& ctx_;
+  bool loadFailed_;
+  const DialogButtons& buttons_;
+  std::array<std::unique_ptr<ui::Dialog>, kDialogButtonCount> open_;
+  std::string lockPassword_;  // the last storable text of "Schloss"
+  HBRUSH focusBrush_ = nullptr;
 };
 
 }  // namespace zorq

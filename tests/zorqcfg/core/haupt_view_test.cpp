@@ -1,0 +1,347 @@
+// The main window driven in-process, against a copy of its settings in a
+// temporary installation.
+#include "core/haupt.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "core/frmselus_ids.h"
+#include "core/haupt_ids.h"
+#include "core/main_settings.h"
+#include "fake_system.h"
+#include "fake_ui.h"
+#include "faulty_fs.h"
+#include "temp_dir.h"
+#include "win32/view_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+struct FakePickers : zorq::Pickers {
+  std::deque<std::string> directories;
+  std::string pickDirectory() override {
+    std::string next = directories.empty() ? std::string() : directories.front();
+    if (!directories.empty()) directories.pop_front();
+    return next;
+  }
+  std::string pickFile(const std::string&) override { return {}; }
+  std::string pickUser() override { return {}; }
+  std::string pickGroup() override { return "@"; }
+  std::string pickCommand() override { return {}; }
+};
+
+const std::string kDemoMain =
+    "Nordlicht-Box L\xfc"
+    "beck\r\nSysop\r\nOrg\r\n0\r\n 5 \r\n 10 \r\nC:\\UP\\\r\nC:\\DOWN\\\r\n20\r\n"
+    "2000\r\n500\r\n50\r\n500\r\n5000\r\n 2 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n 0 \r\n 2 "
+    "\r\npczmb\r\n"
+    " 0 \r\n 0 \r\n 0 \r\n 2 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 "
+    "\r\nCD\r\n";
+
+struct Haupt : ::testing::Test {
+  TempDir box;
+  FakeUi ui;
+  FakeSystem system;
+  FakePickers pickers;
+  zorq::Installation where;
+  zorq::MainSettings settings;
+  plat::FileSystem* fs = &plat::localFileSystem();
+  std::unique_ptr<zorq::Context> context;
+  std::unique_ptr<zorq::haupt> window;
+
+  Haupt() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    where = {box.path(), box.path(), 3};
+    box.write("daten\\main.txt", kDemoMain);
+  }
+  ~Haupt() override {
+    window.reset();
+    pump();
+  }
+  HWND open(const zorq::DialogButtons& buttons = zorq::dialogButtons()) {
+    auto state = zorq::loadAtStart(*fs, where, settings, ui);
+    context = std::make_unique<zorq::Context>(zorq::Context{where, settings, *fs, system, ui, pickers});
+    window = std::make_unique<zorq::haupt>(*context, state.loadFailed, buttons);
+    EXPECT_TRUE(window->Create(nullptr));
+    pump();
+    return window->hwnd();
+  }
+  std::string field(const std::string& label) { return textOf(fieldOf(window->hwnd(), label)); }
+};
+
+TEST_F(Haupt, ShowsTheSettingsInTheirFields) {
+  HWND w = open();
+  EXPECT_NE(findByText(w, "Valmorin Preferences 2.1"), nullptr);
+  EXPECT_NE(findByText(w, "Haupteinstellungen"), nullptr);
+  EXPECT_EQ(field("Boxname"),
+            "Nordlicht-Box L\xfc"
+            "beck");
+  EXPECT_EQ(field("Chatzwang"), "0");
+  EXPECT_EQ(field("Raus nach"), " 5");
+  EXPECT_EQ(field("Kommentar"), " 10");
+  EXPECT_EQ(SendMessageW(GetDlgItem(w, IDC_HAUPT_RAUSNACH), TBM_GETPOS, 0, 0), 5);
+  EXPECT_EQ(field("min. Hd frei"), "20");
+  EXPECT_EQ(field("Netzpfad"), "(Standard)");
+  EXPECT_EQ(field("Schlo\xdf"), "sesam");
+  EXPECT_EQ(field("Netzwerk #"), "3");
+  EXPECT_EQ(IsDlgButtonChecked(w, IDX_HAUPT_FILEID), BST_CHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(w, IDX_HAUPT_PMS), BST_INDETERMINATE);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(Haupt, WithoutMainTxtTheSlidersShowTheirOwnValue) {
+  std::remove(box.file("daten\\main.txt").c_str());
+  open();
+  EXPECT_EQ(field("Raus nach"), " 1");
+  EXPECT_EQ(field("Kommentar"), " 1");
+  EXPECT_EQ(field("Netzpfad"), "(Standard)");
+  click(window->hwnd(), IDB_HAUPT_ENDE);
+  zorq::MainSettings back;
+  EXPECT_TRUE(zorq::parseMainSettings(box.read("daten\\main.txt"), back).ok());
+}
+
+TEST_F(Haupt, TheDialogButtonsStandInTheirOrderAndWaitForTheirDialogs) {
+  HWND w = open();
+  const char* captions[] = {"Batchdateien",
+                            "Befehlseditor",
+                            "Chatruf",
+                            "Domainrouting",
+                            "externe Programme",
+                            "Modemparameter",
+                            "Netzdaten",
+                            "Packer",
+                            "Sprachen",
+                            "Speicher",
+                            "Startparameter",
+                            "Texte",
+                            "Voreinstellungen f\xfcr neuen User",
+                            "Zeitplan",
+                            "Fenster",
+                            "Zusatztools im Server",
+                            "Sonstiges",
+                            "Abbruch",
+                            "Ende"};
+  int lastTop = -1;
+  for (const char* caption : captions) {
+    HWND button = findByText(w, caption);
+    ASSERT_NE(button, nullptr) << caption;
+    RECT r;
+    GetWindowRect(button, &r);
+    EXPECT_GE(r.top, lastTop) << caption;
+    lastTop = r.top;
+  }
+  for (int i = 0; i < 17; ++i) EXPECT_FALSE(isEnabled(w, IDB_HAUPT_DIALOG + i));
+}
+
+int made = 0;
+std::unique_ptr<ui::Dialog> makeTestDialog(zorq::Context&) {
+  ++made;
+  return std::make_unique<ui::Dialog>(IDD_FRMSELUS);
+}
+
+TEST_F(Haupt, ADialogOpensBesideTheWindowAndOnlyOnce) {
+  zorq::DialogButtons buttons = zorq::dialogButtons();
+  buttons[9].factory = makeTestDialog;
+  made = 0;
+  HWND w = open(buttons);
+  ASSERT_TRUE(isEnabled(w, IDB_HAUPT_DIALOG + 9));
+  click(w, IDB_HAUPT_DIALOG + 9);
+  ui::Dialog* first = window->openDialog(9);
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(IsWindowVisible(first->hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(w));  // not modal
+  click(w, IDB_HAUPT_DIALOG + 9);
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(window->openDialog(9), first);
+
+  first->End(IDCANCEL);
+  pump();
+  EXPECT_EQ(window->openDialog(9), nullptr);
+  click(w, IDB_HAUPT_DIALOG + 9);
+  EXPECT_EQ(made, 2);
+  HWND second = window->openDialog(9)->hwnd();
+
+  // "Ende" closes it with the window.
+  click(w, IDB_HAUPT_ENDE);
+  EXPECT_FALSE(IsWindow(second));
+  EXPECT_FALSE(IsWindow(w));
+}
+
+TEST_F(Haupt, TypedNetworkNumbersAreClampedAndReachTheIni) {
+  HWND w = open();
+  type(w, IDE_HAUPT_NETZWERK, "12");
+  EXPECT_EQ(textOf(w, IDE_HAUPT_NETZWERK), "9");
+  EXPECT_EQ(where.netNumber, 9);
+  EXPECT_EQ(SendMessageW(GetDlgItem(w, IDC_HAUPT_NETZWERK), TBM_GETPOS, 0, 0), 9);
+  slide(w, IDC_HAUPT_NETZWERK, 4);
+  EXPECT_EQ(textOf(w, IDE_HAUPT_NETZWERK), "4");
+  EXPECT_EQ(where.netNumber, 4);
+  type(w, IDE_HAUPT_NETZWERK, "abc");
+  EXPECT_EQ(textOf(w, IDE_HAUPT_NETZWERK), "0");
+  type(w, IDE_HAUPT_NETZWERK, "12");
+  click(w, IDB_HAUPT_ENDE);
+  EXPECT_EQ(box.read("zorq.ini"), box.path() + "\r\n 9 \r\n");
+}
+
+TEST_F(Haupt, SlidersWriteTheirFieldsAndTheFile) {
+  HWND w = open();
+  slide(w, IDC_HAUPT_KOMMENTAR, 7);
+  slide(w, IDC_HAUPT_RAUSNACH, 10);
+  EXPECT_EQ(textOf(w, IDE_HAUPT_KOMMENTAR), " 7");
+  EXPECT_EQ(textOf(w, IDE_HAUPT_RAUSNACH), " 10");
+  click(w, IDB_HAUPT_ENDE);
+  EXPECT_EQ(box.read("daten\\main.txt").find("0\r\n 10 \r\n 7 \r\nC:\\UP"), kDemoMain.find("0\r\n 5 \r\n"));
+}
+
+TEST_F(Haupt, DirectoryButtons) {
+  HWND w = open();
+  pickers.directories = {"D:\\NEU\\", "", ""};
+  click(w, IDB_HAUPT_UPLOAD);
+  EXPECT_EQ(textOf(w, IDE_HAUPT_UPLOAD), "D:\\NEU\\");
+  click(w, IDB_HAUPT_UPLOAD);  // cancelled: unchanged
+  EXPECT_EQ(textOf(w, IDE_HAUPT_UPLOAD), "D:\\NEU\\");
+  type(w, IDE_HAUPT_NETZPFAD, "N:\\");
+  click(w, IDB_HAUPT_NETZPFAD);  // cancelled: the standard
+  EXPECT_EQ(textOf(w, IDE_HAUPT_NETZPFAD), "(Standard)");
+}
+
+TEST_F(Haupt, ALockPasswordThatCannotBeStoredIsRefused) {
+  HWND w = open();
+  type(w, IDE_HAUPT_SCHLOSS, "abcdefghij");
+  type(w, IDE_HAUPT_SCHLOSS, "abcdefghij,");
+  EXPECT_EQ(textOf(w, IDE_HAUPT_SCHLOSS), "abcdefghij");
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].title, "Meldung");
+  type(w, IDE_HAUPT_SCHLOSS, std::string(86, 'x'));
+  EXPECT_EQ(textOf(w, IDE_HAUPT_SCHLOSS), "abcdefghij");
+  EXPECT_EQ(ui.shown.size(), 2u);
+  click(w, IDB_HAUPT_ENDE);
+  zorq::MainSettings back;
+  ASSERT_TRUE(zorq::parseMainSettings(box.read("daten\\main.txt"), back).ok());
+  EXPECT_EQ(back.lockPassword, "abcdefghij");
+}
+
+TEST_F(Haupt, EndeWritesBothFilesAndSignals) {
+  HWND w = open();
+  type(w, IDE_HAUPT_BOXNAME, "Neue Box");
+  type(w, IDE_HAUPT_NETZPFAD, "(Standard)");
+  click(w, IDX_HAUPT_PMS);
+  settings.importComment = "aus Sonstiges";  // what another dialog left in the record
+  click(w, IDB_HAUPT_ENDE);
+  std::string expected = kDemoMain;
+  expected.replace(0, expected.find("\r\n"), "Neue Box");
+  expected.replace(expected.find(" 2 \r\npczmb"), 3, " 1 ");
+  expected.replace(expected.rfind("CD"), 2, "aus Sonstiges");
+  EXPECT_EQ(box.read("daten\\main.txt"), expected);
+  EXPECT_EQ(box.read("zorq.ini"), box.path() + "\r\n 3 \r\n");
+  EXPECT_TRUE(system.findAtom("ZORQRELOAD"));
+  EXPECT_FALSE(IsWindow(w));
+}
+
+TEST_F(Haupt, AFailedSaveKeepsTheWindowOpenWithTheEdits) {
+  FaultyFileSystem faulty(plat::localFileSystem());
+  fs = &faulty;
+  HWND w = open();
+  type(w, IDE_HAUPT_BOXNAME, "Neue Box");
+  faulty.failReplace = true;
+  click(w, IDB_HAUPT_ENDE);
+  ASSERT_TRUE(IsWindow(w));
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].title, "Meldung");
+  EXPECT_EQ(textOf(w, IDE_HAUPT_BOXNAME), "Neue Box");
+  EXPECT_EQ(box.read("daten\\main.txt"), kDemoMain);
+  EXPECT_TRUE(system.atoms.empty());
+  faulty.failReplace = false;
+  click(w, IDB_HAUPT_ENDE);
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(box.read("daten\\main.txt").substr(0, 8), "Neue Box");
+}
+
+TEST_F(Haupt, AfterALoadErrorEndeKeepsTheDamagedFile) {
+  const std::string damaged = "A\r\nB\r\nC\r\nD\r\n 0 \r\n";
+  box.write("daten\\main.txt", damaged);
+  HWND w = open();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden des main.txt");
+  EXPECT_EQ(field("Boxname"), "A");
+  click(w, IDB_HAUPT_ENDE);
+  EXPECT_EQ(box.read("daten\\main.txt.bak"), damaged);
+}
+
+TEST_F(Haupt, AbbruchAndTheCloseBoxWriteNothing) {
+  for (bool closeBox : {false, true}) {
+    HWND w = open();
+    type(w, IDE_HAUPT_BOXNAME, "Neue Box");
+    SendMessageW(w, WM_COMMAND, IDCANCEL, 0);  // Esc does not end the editor
+    ASSERT_TRUE(IsWindow(w));
+    if (closeBox)
+      SendMessageW(w, WM_CLOSE, 0, 0);
+    else
+      click(w, IDB_HAUPT_ABBRUCH);
+    pump();
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(box.read("daten\\main.txt"), kDemoMain);
+    EXPECT_FALSE(box.exists("zorq.ini"));
+    EXPECT_TRUE(system.atoms.empty());
+  }
+}
+
+// The background a field gets while the control focused has the focus.
+// Test programs running at the same time may take the activation away, so
+// the colour counts only when the focus held around it.
+COLORREF backgroundOf(HWND w, int focused, int id, UINT message) {
+  HWND field = GetDlgItem(w, id);
+  COLORREF colour = CLR_INVALID;
+  for (int i = 0; i < 50; ++i) {
+    SetForegroundWindow(w);
+    focus(w, focused);
+    if (GetFocus() != GetDlgItem(w, focused)) continue;
+    HDC dc = GetDC(field);
+    SetBkColor(dc, RGB(1, 2, 3));
+    SendMessageW(w, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(field));
+    colour = GetBkColor(dc);
+    ReleaseDC(field, dc);
+    if (GetFocus() == GetDlgItem(w, focused)) break;
+  }
+  return colour;
+}
+
+TEST_F(Haupt, TheFocusedFieldTurnsLightYellow) {
+  HWND w = open();
+  const COLORREF yellow = RGB(255, 255, 128);
+  EXPECT_EQ(backgroundOf(w, IDE_HAUPT_SYSOPNAME, IDE_HAUPT_SYSOPNAME, WM_CTLCOLOREDIT), yellow);
+  EXPECT_NE(backgroundOf(w, IDE_HAUPT_SYSOPNAME, IDE_HAUPT_BOXNAME, WM_CTLCOLOREDIT), yellow);
+  // "Schloss" is not one of the coloured fields.
+  EXPECT_NE(backgroundOf(w, IDE_HAUPT_SCHLOSS, IDE_HAUPT_SCHLOSS, WM_CTLCOLOREDIT), yellow);
+  EXPECT_EQ(backgroundOf(w, IDC_HAUPT_RAUSNACH, IDE_HAUPT_RAUSNACH, WM_CTLCOLORSTATIC), yellow);
+  EXPECT_NE(backgroundOf(w, IDC_HAUPT_RAUSNACH, IDE_HAUPT_KOMMENTAR, WM_CTLCOLORSTATIC), yellow);
+}
+
+TEST_F(Haupt, TabRunsTopToBottom) {
+  zorq::DialogButtons buttons = zorq::dialogButtons();
+  for (auto& b : buttons) b.factory = makeTestDialog;
+  HWND w = open(buttons);
+  HWND first = GetNextDlgTabItem(w, nullptr, FALSE);
+  std::vector<int> order;
+  HWND at = first;
+  do {
+    order.push_back(GetDlgCtrlID(at));
+    at = GetNextDlgTabItem(w, at, FALSE);
+  } while (at != first && order.size() < 100);
+  std::vector<int> expected = {IDE_HAUPT_BOXNAME,   IDE_HAUPT_SYSOPNAME, IDE_HAUPT_ORGANISATION,
+                               IDE_HAUPT_CHATZWANG, IDE_HAUPT_UPLOAD,    IDB_HAUPT_UPLOAD,
+                               IDE_HAUPT_DOWNLOAD,  IDB_HAUPT_DOWNLOAD,  IDE_HAUPT_HDFREI,
+                               IDC_HAUPT_KOMMENTAR, IDC_HAUPT_RAUSNACH,  IDE_HAUPT_NETZPFAD,
+                               IDB_HAUPT_NETZPFAD,  IDE_HAUPT_SCHLOSS,   IDE_HAUPT_NETZWERK,
+                               IDC_HAUPT_NETZWERK,  IDX_HAUPT_FILEID,    IDX_HAUPT_PMS};
+  for (int i = 0; i < 17; ++i) expected.push_back(IDB_HAUPT_DIALOG + i);
+  expected.push_back(IDB_HAUPT_ABBRUCH);
+  expected.push_back(IDB_HAUPT_ENDE);
+  EXPECT_EQ(order, expected);
+}
+
+}  // namespace

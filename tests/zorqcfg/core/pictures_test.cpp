@@ -1,0 +1,99 @@
+// Pictures of the main window and the four pickers over the demo
+// installation, for a person to look at. Written only when
+// VALMORIN_SCREENSHOTS names a folder (a Windows path).
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/frmdir.h"
+#include "core/frmfile.h"
+#include "core/frmselgru.h"
+#include "core/frmselus.h"
+#include "core/haupt.h"
+#include "core/main_settings.h"
+#include "fake_system.h"
+#include "fake_ui.h"
+#include "temp_dir.h"
+#include "win32/demo_install.h"
+#include "win32/view_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+struct NoPickers : zorq::Pickers {
+  std::string pickDirectory() override { return {}; }
+  std::string pickFile(const std::string&) override { return {}; }
+  std::string pickUser() override { return {}; }
+  std::string pickGroup() override { return {}; }
+  std::string pickCommand() override { return {}; }
+};
+
+struct Screenshot : ::testing::Test {
+  std::string folder;
+  TempDir box;
+  FakeUi ui;
+  FakeSystem system;
+  NoPickers pickers;
+  zorq::Installation where{"C:\\WINDOWS\\", box.path(), 0};
+  zorq::MainSettings settings;
+  zorq::Context ctx{where, settings, plat::localFileSystem(), system, ui, pickers};
+
+  void SetUp() override {
+    const char* target = std::getenv("VALMORIN_SCREENSHOTS");
+    if (target == nullptr || *target == '\0') GTEST_SKIP() << "VALMORIN_SCREENSHOTS is not set";
+    folder = std::string(target) + "\\";
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    std::filesystem::create_directories(box.path() + "daten");
+    for (const char* name : {"daten\\main.txt", "daten\\env.dat", "daten\\user.dat", "daten\\gruppen.dat"})
+      std::filesystem::copy_file(sourcePath(std::string("examples\\demo\\") + name), box.path() + name);
+    std::filesystem::create_directories(box.path() + "sounds");
+    for (const char* name : {"sounds\\anruf.wav", "sounds\\klingel.wav", "sounds\\tusch.wav"})
+      box.write(name, "RIFF");
+  }
+
+  // Shows a picker modally and pictures it from its own modal loop.
+  template <class Picker>
+  void picture(Picker& picker, const std::string& name) {
+    BoxAnswerer answerer({}, [&](HWND d) {
+      EXPECT_TRUE(saveScreenshot(d, folder + name + ".bmp"));
+      EndDialog(d, IDCANCEL);
+    });
+    picker.DoModal(nullptr);
+  }
+};
+
+TEST_F(Screenshot, MainWindow) {
+  zorq::loadAtStart(ctx.fs, where, settings, ui);
+  zorq::haupt window(ctx, false);
+  ASSERT_TRUE(window.Create(nullptr));
+  focus(window.hwnd(), GetDlgCtrlID(fieldOf(window.hwnd(), "Sysopname")));
+  EXPECT_TRUE(saveScreenshot(window.hwnd(), folder + "haupt.bmp"));
+}
+
+TEST_F(Screenshot, DirectoryPicker) {
+  zorq::frmdir picker(box.path() + "daten");
+  picture(picker, "frmdir");
+}
+
+TEST_F(Screenshot, FilePicker) {
+  zorq::frmfile picker(box.path() + "sounds", "*.wav");
+  picture(picker, "frmfile");
+}
+
+TEST_F(Screenshot, UserPicker) {
+  zorq::frmselus picker(ctx.fs, where, ui);
+  picture(picker, "frmselus");
+}
+
+TEST_F(Screenshot, GroupPicker) {
+  zorq::frmselgru picker(ctx.fs, where, ui);
+  picture(picker, "frmselgru");
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+#include "core/dialog_buttons.h"
+
+namespace zorq {
+
+const DialogButtons& dialogButtons() {
+  static const DialogButtons buttons = {{
+      {"Batchdateien", nullptr},
+      {"Befehlseditor", nullptr},
+      {"Chatruf", nullptr},
+      {"Domainrouting", nullptr},
+      {"externe Programme", nullptr},
+      {"Modemparameter", nullptr, Showing::Modal},
+      {"Netzdaten", nullptr},
+      {"Packer", nullptr},
+      {"Sprachen", nullptr},
+      {"Speicher", nullptr},
+      {"Startparameter", nullptr},
+      {"Texte", nullptr},
+      {"Voreinstellungen f\xfcr neuen User", nullptr},
+      {"Zeitplan", nullptr},
+      {"Fenster", nullptr},
+      {"Zusatztools im Server", nullptr},
+      {"Sonstiges", nullptr},
+  }};
+  return buttons;
+}
+
+}  // namespace zorq

@@ -1,0 +1,132 @@
+#include "core/directory_tree.h"
+
+#include <algorithm>
+
+#include "platform/win32/wide.h"
+#include "text/cp1252.h"
+
+namespace zorq {
+
+namespace {
+
+bool isDirectory(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(plat::wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Directory names compare as the user reads them: without regard to case.
+bool byName(const std::string& a, const std::string& b) { return txt::lower1252(a) < txt::lower1252(b); }
+
+std::vector<std::string> entriesOf(const std::string& directory, const std::string& mask,
+                                   bool wantDirectories) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(plat::wide(withBackslash(directory) + mask).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const bool directoryEntry = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const bool hidden = (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+    std::string name = plat::narrow(found.cFileName);
+    if (directoryEntry != wantDirectories || name == "." || name == "..") continue;
+    if (hidden && !wantDirectories) continue;
+    names.push_back(name);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end(), byName);
+  return names;
+}
+
+std::string fullPath(const std::string& path) {
+  wchar_t buffer[MAX_PATH * 2];
+  DWORD n = GetFullPathNameW(plat::wide(path).c_str(), MAX_PATH * 2, buffer, nullptr);
+  if (n == 0 || n >= MAX_PATH * 2) return path;
+  std::string full = plat::narrow(std::wstring(buffer, n));
+  // Below a root the tree names directories without a trailing "\".
+  if (full.size() > 3 && full.back() == '\\') full.pop_back();
+  return full;
+}
+
+void addRow(HWND tree, const std::string& text) {
+  SendMessageW(tree, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(plat::wide(text).c_str()));
+}
+
+}  // namespace
+
+std::vector<std::string> filesIn(const std::string& directory, const std::string& mask) {
+  return entriesOf(directory, mask, false);
+}
+
+void DirectoryTree::attach(HWND drives, HWND tree, const std::string& start) {
+  drives_ = drives;
+  tree_ = tree;
+  fillDrives();
+  if (!open(start)) open(fullPath("."));
+}
+
+void DirectoryTree::fillDrives() {
+  SendMessageW(drives_, CB_RESETCONTENT, 0, 0);
+  wchar_t buffer[512] = {};
+  DWORD n = GetLogicalDriveStringsW(511, buffer);
+  for (const wchar_t* d = buffer; d < buffer + n && *d != L'\0'; d += wcslen(d) + 1) {
+    std::string drive = txt::lower1252(plat::narrow(d).substr(0, 2));  // "c:"
+    SendMessageW(drives_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(plat::wide(drive).c_str()));
+  }
+}
+
+void DirectoryTree::showDrive() {
+  std::string drive = txt::lower1252(open_.substr(0, 2));
+  LRESULT index = SendMessageW(drives_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(plat::wide(drive).c_str()));
+  SendMessageW(drives_, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index),
+               0);
+}
+
+bool DirectoryTree::open(const std::string& directory) {
+  if (directory.empty() || !isDirectory(directory)) return false;
+  open_ = fullPath(directory);
+  std::vector<DirectoryRow> rows = openDirectoryRows(open_);
+  std::vector<std::string> subdirectories = entriesOf(open_, "*", true);
+
+  SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(tree_, LB_RESETCONTENT, 0, 0);
+  rowPaths_.clear();
+  for (const DirectoryRow& row : rows) {
+    addRow(tree_, std::string(static_cast<std::size_t>(row.depth) * 3, ' ') + row.label);
+    rowPaths_.push_back(row.path);
+  }
+  const std::size_t openRow = rowPaths_.size() - 1;
+  const std::string indent(static_cast<std::size_t>(rows.back().depth + 1) * 3, ' ');
+  for (const std::string& name : subdirectories) {
+    addRow(tree_, indent + name);
+    rowPaths_.push_back(subdirectoryPath(open_, name));
+  }
+  SendMessageW(tree_, LB_SETCURSEL, openRow, 0);
+  SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(tree_, nullptr, TRUE);
+  showDrive();
+  if (changed_) changed_();
+  return true;
+}
+
+void DirectoryTree::driveChosen() {
+  LRESULT index = SendMessageW(drives_, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return;
+  LRESULT length = SendMessageW(drives_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(drives_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  const std::string drive = plat::narrow(text);
+  if (txt::lower1252(drive) == txt::lower1252(open_.substr(0, 2))) return;
+  // The drive's current directory; a drive that is not ready stays unchosen.
+  if (!open(fullPath(drive + "."))) showDrive();
+}
+
+bool DirectoryTree::openSelected() {
+  LRESULT index = SendMessageW(tree_, LB_GETCURSEL, 0, 0);
+  if (index == LB_ERR || static_cast<std::size_t>(index) >= rowPaths_.size()) return false;
+  const std::string& path = rowPaths_[static_cast<std::size_t>(index)];
+  if (path == open_) return false;
+  return open(path);
+}
+
+}  // namespace zorq

@@ -1,0 +1,49 @@
+// The drive list and directory tree shared by the directory and file
+// pickers: a drop-down list of drives and a list box that shows the open
+// directory's path from the root down, followed by its subdirectories.
+// Choosing a row (double click or Enter) opens that directory.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/picker_lists.h"
+
+namespace zorq {
+
+class DirectoryTree {
+ public:
+  // Fills both controls and opens start (or the current directory when
+  // start cannot be opened).
+  void attach(HWND drives, HWND tree, const std::string& start);
+  // Called after the open directory changed.
+  void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
+
+  // The directory open in the tree, as the platform names it ("C:\" for a
+  // root, "C:\BOX" below it).
+  const std::string& openDirectory() const { return open_; }
+  bool open(const std::string& directory);
+  // The drive list's selection changed: open that drive's current
+  // directory. A drive that is not ready leaves everything as it was.
+  void driveChosen();
+  // Opens the directory of the tree's selected row; false when it is the
+  // open one already.
+  bool openSelected();
+
+ private:
+  void fillDrives();
+  void showDrive();
+
+  HWND drives_ = nullptr, tree_ = nullptr;
+  std::string open_;
+  std::vector<std::string> rowPaths_;
+  std::function<void()> changed_;
+};
+
+// The ordinary files of a directory that match a mask, sorted.
+std::vector<std::string> filesIn(const std::string& directory, const std::string& mask);
+
+}  // namespace zorq

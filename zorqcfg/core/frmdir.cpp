@@ -1,0 +1,45 @@
+#include "core/frmdir.h"
+
+#include "core/frmdir_ids.h"
+#include "core/picker_lists.h"
+
+namespace zorq {
+
+frmdir::frmdir(std::string startDirectory) : Dialog(IDD_FRMDIR), start_(std::move(startDirectory)) {}
+
+bool frmdir::OnInit() {
+  auswahl_.clear();
+  tree_.attach(Item(IDC_FRMDIR_DRIVES), Item(IDL_FRMDIR_TREE), start_);
+  SetFocus(Item(IDL_FRMDIR_TREE));
+  return false;
+}
+
+bool frmdir::OnCommand(int id, int code, HWND control) {
+  if (id == IDC_FRMDIR_DRIVES && code == CBN_SELCHANGE) {
+    tree_.driveChosen();
+    return true;
+  }
+  if (id == IDL_FRMDIR_TREE && code == LBN_DBLCLK) {
+    tree_.openSelected();
+    return true;
+  }
+  if (id == IDB_FRMDIR_OK) {
+    OnOK();
+    return true;
+  }
+  if (id == IDB_FRMDIR_ABBRUCH) {
+    End(IDCANCEL);
+    return true;
+  }
+  return Dialog::OnCommand(id, code, control);
+}
+
+// Enter in the tree opens the chosen row, as a double click does; elsewhere
+// it is "OK".
+void frmdir::OnOK() {
+  if (GetFocus() == Item(IDL_FRMDIR_TREE) && tree_.openSelected()) return;
+  auswahl_ = withBackslash(tree_.openDirectory());
+  End(IDOK);
+}
+
+}  // namespace zorq

@@ -1,0 +1,8 @@
+// File picker (1250 to 1299).
+#pragma once
+
+#define IDD_FRMFILE 1250
+#define IDL_FRMFILE_FILES 1251
+#define IDL_FRMFILE_TREE 1252
+#define IDC_FRMFILE_DRIVES 1253
+#define IDB_FRMFILE_ABBRUCH 1254

@@ -1,0 +1,210 @@
+#include "core/main_settings.h"
+
+#include <algorithm>
+
+#include "platform/save.h"
+#include "text/numbers.h"
+#include "text/reader.h"
+#include "text/writer.h"
+
+namespace zorq {
+
+namespace {
+
+// The mask of position i (from 1). Beyond position 85 it no longer fits a
+// byte; such passwords are refused at input, and keeping only the low byte
+// keeps krypt its own inverse for anything read from an old file.
+unsigned char kryptMask(std::size_t position) { return static_cast<unsigned char>((3 * position) & 0xFF); }
+
+// A slider line of main.txt: the whole line must be a number, and its value,
+// rounded, must lie in the slider's range.
+bool readSlider(txt::Reader& in, int lo, int hi, int& value) {
+  std::string line;
+  if (!in.line(line)) return false;
+  auto number = txt::parseNumber(line);
+  double rounded = number ? txt::roundHalfEven(*number) : 0.0;
+  if (!number || rounded < lo || rounded > hi) {
+    in.fail("slider value out of range: " + line);
+    return false;
+  }
+  value = static_cast<int>(rounded);
+  return true;
+}
+
+}  // namespace
+
+std::string krypt(std::string_view text) {
+  std::string out(text);
+  for (std::size_t i = 0; i < out.size(); ++i)
+    out[i] = static_cast<char>(static_cast<unsigned char>(out[i]) ^ kryptMask(i + 1));
+  return out;
+}
+
+std::optional<std::string> lockPasswordProblem(std::string_view password) {
+  std::string message;
+  if (password.size() > kMaxLockPassword) {
+    message =
+        "Das Schlo\xdf darf h\xf6"
+        "chstens ";
+    message += std::to_string(kMaxLockPassword);
+    message += " Zeichen lang sein.";
+    return message;
+  }
+  const std::string scrambled = krypt(password);
+  for (std::size_t i = 0; i < scrambled.size(); ++i) {
+    if (scrambled[i] != '\r' && scrambled[i] != '\n') continue;
+    message = "Das Zeichen \"";
+    message += password[i];
+    message += "\" kann an Stelle ";
+    message += std::to_string(i + 1);
+    message += " des Schlosses nicht gespeichert werden.";
+    return message;
+  }
+  return std::nullopt;
+}
+
+std::string sliderText(int value) {
+  std::string text(1, ' ');
+  text += std::to_string(value);
+  return text;
+}
+
+std::uint8_t netNumberFromField(std::string_view text) {
+  long long value = std::clamp<long long>(txt::wholeValue(text), 0, kMaxNetNumber);
+  return static_cast<std::uint8_t>(value);
+}
+
+txt::Status parseMainSettings(const std::string& bytes, MainSettings& s) {
+  txt::Reader in(bytes);
+  in.line(s.boxName);
+  in.line(s.sysopName);
+  in.line(s.organisation);
+  in.line(s.chatzwang);
+  readSlider(in, kRausNachMin, kRausNachMax, s.rausNach);
+  readSlider(in, kKommentarMin, kKommentarMax, s.kommentar);
+  in.line(s.uploadPath);
+  in.line(s.downloadPath);
+  in.line(s.minHdFrei);
+  if (in.atEnd()) return in.status();
+
+  in.line(s.maxBretter);
+  in.line(s.maxUser);
+  in.line(s.maxNetzboxen);
+  in.line(s.maxEditorzeilen);
+  if (in.atEnd()) return in.status();
+  in.line(s.maxBriefe);
+  if (in.atEnd()) return in.status();
+
+  for (int row = 0; row < 6; ++row) in.number(s.portStart[row]);
+  if (in.atEnd()) return in.status();
+
+  if (in.line(s.netPath) && s.netPath.empty()) s.netPath = kStandardNetPath;
+  if (in.atEnd()) {
+    // A file that ends right after the network path predates the switch:
+    // the extractor was on.
+    if (!in.failed()) s.fileIdExtractor = true;
+    return in.status();
+  }
+
+  std::int16_t extractorOff = 0;
+  if (in.number(extractorOff)) s.fileIdExtractor = extractorOff == 0;
+  if (in.atEnd()) return in.status();
+
+  std::int16_t pms = 0;
+  if (in.number(pms)) {
+    if (pms < 0 || pms > 2)
+      in.fail("check box state " + std::to_string(pms));
+    else
+      s.pmsUnsichtbar = pms;
+  }
+  if (in.atEnd()) return in.status();
+
+  std::string scrambled;
+  if (in.line(scrambled)) s.lockPassword = krypt(scrambled);
+  if (in.atEnd()) return in.status();
+
+  for (int row = 6; row < kPortRows; ++row) in.number(s.portStart[row]);
+  if (in.atEnd()) return in.status();
+
+  for (int row = 0; row < kPortRows; ++row) in.number(s.alwaysShow[row]);
+  if (in.atEnd()) return in.status();
+
+  in.line(s.importComment);
+  return in.status();
+}
+
+std::string mainSettingsBytes(const MainSettings& s) {
+  txt::Writer out;
+  out.line(s.boxName).line(s.sysopName).line(s.organisation).line(s.chatzwang);
+  out.number(s.rausNach).number(s.kommentar);
+  out.line(s.uploadPath).line(s.downloadPath).line(txt::ZeroIfEmpty(s.minHdFrei));
+  out.line(s.maxBretter).line(s.maxUser).line(s.maxNetzboxen).line(s.maxEditorzeilen).line(s.maxBriefe);
+  for (int row = 0; row < 6; ++row) out.number(s.portStart[row]);
+  out.line(!s.netPath.empty() && s.netPath[0] == '(' ? std::string() : s.netPath);
+  out.number(s.fileIdExtractor ? 0 : 1);
+  out.number(s.pmsUnsichtbar);
+  out.line(krypt(s.lockPassword));
+  for (int row = 6; row < kPortRows; ++row) out.number(s.portStart[row]);
+  for (int row = 0; row < kPortRows; ++row) out.number(s.alwaysShow[row]);
+  out.line(s.importComment);
+  return out.bytes();
+}
+
+ServerLock serverLockOf(const std::string& envBytes) {
+  txt::Reader in(envBytes);
+  std::string ignored;
+  for (int line = 1; line <= 7; ++line) in.line(ignored);
+  if (in.failed()) return ServerLock::Unreadable;
+  if (in.atEnd()) return ServerLock::Off;
+  std::string eighth;
+  in.line(eighth);
+  return eighth == "0" ? ServerLock::Off : ServerLock::Active;
+}
+
+StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSettings& settings,
+                       ui::Services& ui) {
+  StartState state;
+  const std::string env = where.settingsFile(kEnvFile);
+  if (plat::FileExists(fs, env)) {
+    std::string bytes;
+    ServerLock lock = fs.readAll(env, bytes).ok() ? serverLockOf(bytes) : ServerLock::Unreadable;
+    if (lock == ServerLock::Active) {
+      ui.notice(kLockActive);
+      state.endProgram = true;
+      return state;
+    }
+    if (lock == ServerLock::Unreadable) {
+      ui.loadError(kMainLoadError);
+      state.loadFailed = true;
+      return state;
+    }
+  }
+
+  const std::string main = where.settingsFile(kMainFile);
+  if (!plat::FileExists(fs, main)) return state;
+  std::string bytes;
+  txt::Status status = fs.readAll(main, bytes);
+  if (status.ok()) status = parseMainSettings(bytes, settings);
+  if (!status.ok()) {
+    ui.loadError(kMainLoadError);
+    state.loadFailed = true;
+  }
+  return state;
+}
+
+bool saveAndSignal(plat::FileSystem& fs, plat::System& system, const Installation& where,
+                   const MainSettings& settings, bool keepBackup, ui::Services& ui) {
+  if (!writeIni(fs, where).ok()) {
+    ui.notice("Fehler beim Speichern von <" + where.iniPath() + ">");
+    return false;
+  }
+  const std::string main = where.settingsFile(kMainFile);
+  if (!plat::saveFile(fs, main, mainSettingsBytes(settings), {keepBackup}).ok()) {
+    ui.notice("Fehler beim Speichern von <" + main + ">");
+    return false;
+  }
+  signalReload(system);
+  return true;
+}
+
+}  // namespace zorq

@@ -1,0 +1,125 @@
+#include "core/picker_lists.h"
+
+#include <cstdint>
+
+#include "text/cp1252.h"
+#include "text/reader.h"
+
+namespace zorq {
+
+namespace {
+
+constexpr char kDegree = '\xb0';
+
+PickerList loadList(plat::FileSystem& fs, const std::string& path, const std::string& name,
+                    PickerList (*parse)(const std::string&), ui::Services& ui) {
+  if (!plat::FileExists(fs, path)) return {};
+  std::string bytes;
+  PickerList list;
+  list.status = fs.readAll(path, bytes);
+  if (list.status.ok()) list = parse(bytes);
+  if (!list.status.ok()) ui.loadError("Fehler beim Laden von <" + name + ">");
+  return list;
+}
+
+}  // namespace
+
+std::string_view userNameOf(std::string_view line) {
+  std::size_t degree = line.find(kDegree);
+  return degree == std::string_view::npos ? line : line.substr(degree + 1);
+}
+
+PickerList parseUsers(const std::string& bytes) {
+  PickerList list;
+  std::size_t lines = 0;
+  for (char c : bytes) lines += c == '\n';
+  list.entries.reserve(lines + 1);
+  txt::Reader in(bytes);
+  std::string line;
+  while (in.more() && in.line(line)) list.entries.emplace_back(userNameOf(line));
+  list.status = in.status();
+  return list;
+}
+
+PickerList parseGroups(const std::string& bytes) {
+  PickerList list;
+  txt::Reader in(bytes);
+  std::string name, data;
+  while (in.more()) {
+    if (list.entries.size() == kMaxGroups) {
+      in.fail("more than " + std::to_string(kMaxGroups) + " groups");
+      break;
+    }
+    std::int32_t length = 0;
+    if (!in.line(name) || !in.number(length)) break;
+    if (length < 0) {
+      in.fail("negative length");
+      break;
+    }
+    if (!in.chars(static_cast<std::size_t>(length), data)) break;
+    list.entries.push_back(name);
+  }
+  list.status = in.status();
+  return list;
+}
+
+std::vector<std::string> loadUsers(plat::FileSystem& fs, const Installation& where, ui::Services& ui) {
+  return loadList(fs, where.settingsFile(kUserFile), kUserFile, parseUsers, ui).entries;
+}
+
+std::vector<std::string> loadGroups(plat::FileSystem& fs, const Installation& where, ui::Services& ui) {
+  return loadList(fs, where.settingsFile(kGroupFile), kGroupFile, parseGroups, ui).entries;
+}
+
+std::string withBackslash(const std::string& directory) {
+  if (!directory.empty() && directory.back() == '\\') return directory;
+  return directory + "\\";
+}
+
+std::string fileAnswer(const std::string& directory, const std::string& name) {
+  return withBackslash(directory) + name;
+}
+
+std::string filePickerTitle(const std::string& dateimaske) {
+  if (dateimaske.empty()) return "File w\xe4hlen";
+  return "File ausw\xe4hlen (" + dateimaske + " Dateien)";
+}
+
+std::string fileListMask(const std::string& dateimaske) { return dateimaske.empty() ? "*.*" : dateimaske; }
+
+std::vector<DirectoryRow> openDirectoryRows(const std::string& directory) {
+  std::vector<DirectoryRow> rows;
+  std::string path = withBackslash(directory);
+  std::size_t rootEnd = 0;
+  if (path.size() >= 3 && path[1] == ':') {
+    rootEnd = 3;  // "c:\"
+  } else if (path.rfind("\\\\", 0) == 0) {
+    // A UNC path: \\server\share\ is the root.
+    std::size_t server = path.find('\\', 2);
+    std::size_t share = server == std::string::npos ? server : path.find('\\', server + 1);
+    rootEnd = share == std::string::npos ? path.size() : share + 1;
+  } else {
+    rootEnd = path.find('\\') + 1;
+  }
+  const std::string root = path.substr(0, rootEnd);
+  rows.push_back({rootEnd == 3 ? txt::lower1252(root) : root, root, 0});
+  std::string current = root;
+  int depth = 1;
+  std::size_t start = rootEnd;
+  while (start < path.size()) {
+    std::size_t end = path.find('\\', start);
+    std::string name = path.substr(start, end - start);
+    if (!name.empty()) {
+      current = subdirectoryPath(current, name);
+      rows.push_back({name, current, depth++});
+    }
+    start = end + 1;
+  }
+  return rows;
+}
+
+std::string subdirectoryPath(const std::string& openDirectory, const std::string& name) {
+  return withBackslash(openDirectory) + name;
+}
+
+}  // namespace zorq
