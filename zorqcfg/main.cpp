@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "commands/frmalias.h"
 #include "core/context.h"
 #include "core/haupt.h"
 #include "core/installation.h"
@@ -28,8 +29,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   zorq::StartState start = zorq::loadAtStart(fs, *where, settings, services);
   if (start.endProgram) return 0;  // the server lock is active
 
-  zorq::Win32Pickers pickers(*where, fs, system, services);
+  // The command picker needs the context that holds the pickers.
+  zorq::Context* shared = nullptr;
+  zorq::Win32Pickers pickers(*where, fs, system, services,
+                             [&shared] { return zorq::showAliasPicker(*shared); });
   zorq::Context context{*where, settings, fs, system, services, pickers};
+  shared = &context;
   zorq::haupt window(context, start.loadFailed);
   if (!window.Create(nullptr)) return 2;
   MSG msg;

@@ -2,6 +2,7 @@
 
 #include "commands/frmalias_ids.h"
 #include "platform/win32/wide.h"
+#include "ui/win32/lists.h"
 
 namespace zorq {
 
@@ -40,8 +41,8 @@ bool frmalias::OnCommand(int id, int code, HWND control) {
 
 // Double-click (or Enter) on an entry: its answer, and the picker closes.
 void frmalias::choose() {
-  LRESULT selected = SendMessageW(Item(IDL_FRMALIAS_LIST), LB_GETCURSEL, 0, 0);
-  if (selected == LB_ERR) return;
+  int selected = ui::selectedIndex(Item(IDL_FRMALIAS_LIST));
+  if (selected < 0) return;
   auswahl_ = choices_.answerFor(static_cast<std::size_t>(selected));
   End(IDOK);
 }

@@ -1,11 +1,13 @@
 #include "core/dialog_buttons.h"
 
+#include "commands/frmprbefehle.h"
+
 namespace zorq {
 
 const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
       {"Batchdateien", nullptr},
-      {"Befehlseditor", nullptr},
+      {"Befehlseditor", makeCommandEditor},
       {"Chatruf", nullptr},
       {"Domainrouting", nullptr},
       {"externe Programme", nullptr},

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
+#include "ui/win32/lists.h"
 #include "text/cp1252.h"
 
 namespace zorq {
@@ -122,8 +123,8 @@ void DirectoryTree::driveChosen() {
 }
 
 bool DirectoryTree::openSelected() {
-  LRESULT index = SendMessageW(tree_, LB_GETCURSEL, 0, 0);
-  if (index == LB_ERR || static_cast<std::size_t>(index) >= rowPaths_.size()) return false;
+  int index = ui::selectedIndex(tree_);
+  if (index < 0 || static_cast<std::size_t>(index) >= rowPaths_.size()) return false;
   const std::string& path = rowPaths_[static_cast<std::size_t>(index)];
   if (path == open_) return false;
   return open(path);

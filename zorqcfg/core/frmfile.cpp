@@ -3,6 +3,7 @@
 #include "core/frmfile_ids.h"
 #include "core/picker_lists.h"
 #include "platform/win32/wide.h"
+#include "ui/win32/lists.h"
 
 namespace zorq {
 
@@ -21,24 +22,15 @@ bool frmfile::OnInit() {
 void frmfile::showFiles() {
   HWND list = Item(IDL_FRMFILE_FILES);
   files_ = filesIn(tree_.openDirectory(), fileListMask(dateimaske_));
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& name : files_)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(plat::wide(name).c_str()));
+  ui::fillList(list, files_);
   SendMessageW(list, LB_SETCURSEL, 0, 0);
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
 }
 
 void frmfile::chooseFile() {
-  HWND list = Item(IDL_FRMFILE_FILES);
-  LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
-  if (index == LB_ERR) return;
-  LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(name.data()));
-  name.resize(static_cast<std::size_t>(length));
-  auswahl_ = fileAnswer(tree_.openDirectory(), plat::narrow(name));
+  int index = ui::selectedIndex(Item(IDL_FRMFILE_FILES));
+  if (index < 0 || static_cast<std::size_t>(index) >= files_.size()) return;
+  auswahl_ = fileAnswer(tree_.openDirectory(), files_[static_cast<std::size_t>(index)]);
   End(IDOK);
 }
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "core/frmselgru_ids.h"
-#include "core/list_fill.h"
+#include "ui/win32/lists.h"
 #include "core/picker_lists.h"
 
 namespace zorq {
@@ -17,7 +17,7 @@ bool frmselgru::OnInit() {
   groups_ = loadGroups(fs_, where_, ui_);
   groups_.insert(groups_.begin(), kNoGroup);
   HWND list = Item(IDL_FRMSELGRU_GROUPS);
-  fillList(list, groups_);
+  ui::fillList(list, groups_);
   SetWindowSubclass(list, ListKeys, 1, reinterpret_cast<DWORD_PTR>(this));
   SetFocus(list);
   return false;
@@ -38,7 +38,7 @@ LRESULT CALLBACK frmselgru::ListKeys(HWND list, UINT msg, WPARAM wp, LPARAM lp, 
 }
 
 void frmselgru::choose() {
-  int index = selectedIndex(Item(IDL_FRMSELGRU_GROUPS));
+  int index = ui::selectedIndex(Item(IDL_FRMSELGRU_GROUPS));
   if (index < 0) return;
   auswahl_ = index == 0 ? std::string() : groups_[static_cast<std::size_t>(index)];
   End(IDOK);

@@ -1,7 +1,7 @@
 #include "core/frmselus.h"
 
 #include "core/frmselus_ids.h"
-#include "core/list_fill.h"
+#include "ui/win32/lists.h"
 #include "core/picker_lists.h"
 
 namespace zorq {
@@ -13,7 +13,7 @@ bool frmselus::OnInit() {
   auswahl_.clear();
   users_ = loadUsers(fs_, where_, ui_);
   HWND list = Item(IDL_FRMSELUS_USERS);
-  fillList(list, users_);
+  ui::fillList(list, users_);
   if (!users_.empty()) SendMessageW(list, LB_SETCURSEL, 0, 0);
   SetFocus(list);
   return false;
@@ -21,7 +21,7 @@ bool frmselus::OnInit() {
 
 // Answers from the entries as read, so that the name keeps its bytes.
 void frmselus::choose() {
-  int index = selectedIndex(Item(IDL_FRMSELUS_USERS));
+  int index = ui::selectedIndex(Item(IDL_FRMSELUS_USERS));
   if (!users_.empty() && index >= 0) auswahl_ = users_[static_cast<std::size_t>(index)];
   End(IDOK);
 }
@@ -40,7 +40,7 @@ bool frmselus::OnCommand(int id, int code, HWND control) {
 
 // Enter chooses the selected entry (on "Abbruch" it presses that button).
 void frmselus::OnOK() {
-  if (selectedIndex(Item(IDL_FRMSELUS_USERS)) >= 0) choose();
+  if (ui::selectedIndex(Item(IDL_FRMSELUS_USERS)) >= 0) choose();
 }
 
 }  // namespace zorq

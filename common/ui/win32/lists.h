@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace zorq {
+namespace ui {
 
 // Adds the entries (Windows-1252) with redrawing off and the list's storage
 // reserved beforehand, so that a hundred thousand entries show at once.
@@ -15,4 +15,4 @@ void fillList(HWND list, const std::vector<std::string>& entries);
 // The index of the selected entry, or -1.
 int selectedIndex(HWND list);
 
-}  // namespace zorq
+}  // namespace ui

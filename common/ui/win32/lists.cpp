@@ -1,8 +1,8 @@
-#include "core/list_fill.h"
+#include "ui/win32/lists.h"
 
 #include "platform/win32/wide.h"
 
-namespace zorq {
+namespace ui {
 
 void fillList(HWND list, const std::vector<std::string>& entries) {
   std::size_t bytes = 0;
@@ -20,4 +20,4 @@ int selectedIndex(HWND list) {
   return index == LB_ERR ? -1 : static_cast<int>(index);
 }
 
-}  // namespace zorq
+}  // namespace ui
