@@ -1,0 +1,11 @@
+// Copy window (8400 to 8499).
+#pragma once
+
+#define IDD_COPY 8400
+#define IDT_COPY_LABEL1 8401
+#define IDE_COPY_TEXT1 8402
+#define IDT_COPY_LABEL2 8403
+#define IDE_COPY_TEXT2 8404
+#define IDT_COPY_LABEL3 8405
+#define IDC_COPY_PICTURE1 8406
+#define IDB_COPY_ABBRUCH 8407

@@ -1,0 +1,8 @@
+// Greeting (8100 to 8199).
+#pragma once
+
+#define IDD_WELCOME 8100
+#define IDC_WELCOME_PICTURE1 8101
+#define IDT_WELCOME_LABEL1 8102
+#define IDB_WELCOME_WEITER 8103
+#define IDB_WELCOME_ABBRUCH 8104

@@ -1,0 +1,296 @@
+// The real setup.exe under Wine: a full installation of the demo
+// distribution into C:\Programme\Valmorin Box, an update over it, and a run
+// while the server stand-in runs.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+
+#include "platform/win32/wide.h"
+#include "win32/demo_install.h"
+#include "win32/exe_driver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ExeRun;
+
+const std::string kTarget = "C:\\Programme\\Valmorin Box";
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string windowsDirectory() {
+  char buffer[MAX_PATH] = {};
+  GetWindowsDirectoryA(buffer, MAX_PATH);
+  return std::string(buffer) + "\\";
+}
+
+std::string programsFolder() {
+  wchar_t buffer[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, buffer);
+  return plat::narrow(buffer) + "\\Valmorin\\";
+}
+
+std::string linkTarget(const std::string& lnk) {
+  std::string target;
+  IShellLinkW* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(&link))))
+    return target;
+  IPersistFile* file = nullptr;
+  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    if (SUCCEEDED(file->Load(plat::wide(lnk).c_str(), STGM_READ))) {
+      wchar_t path[MAX_PATH] = {};
+      link->GetPath(path, MAX_PATH, nullptr, 0);
+      target = plat::narrow(path);
+    }
+    file->Release();
+  }
+  link->Release();
+  return target;
+}
+
+// Closes every top-level window of a class (notepad, the stand-in) and
+// waits until they are gone.
+int closeAll(const wchar_t* windowClass, int waitMs = 5000) {
+  int closed = 0;
+  for (HWND w = FindWindowW(windowClass, nullptr); w != nullptr; w = FindWindowW(windowClass, nullptr)) {
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    ++closed;
+    for (int waited = 0; IsWindow(w) && waited < waitMs; waited += 50) Sleep(50);
+    if (IsWindow(w)) break;
+  }
+  return closed;
+}
+
+HWND waitFor(const wchar_t* windowClass, int timeoutMs = 10000) {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    if (HWND w = FindWindowW(windowClass, nullptr)) return w;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+bool waitAtom(const char* name, bool present, int timeoutMs = 10000) {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    if ((GlobalFindAtomA(name) != 0) == present) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+// Answers a message box and waits until it has gone, so that the next wait
+// finds the next box.
+void answer(ExeRun& run, const testing_support::MessageBoxSeen& box, int id) {
+  run.answer(box, id);
+  for (int waited = 0; IsWindow(box.hwnd) && waited < 5000; waited += 20) Sleep(20);
+}
+
+class SetupRun : public ::testing::Test {
+ protected:
+  std::string stageRoot;
+  std::optional<std::string> savedIni;
+
+  void SetUp() override {
+    CoInitialize(nullptr);
+    std::random_device random;
+    stageRoot = (fs::temp_directory_path() / ("valmorin-dist-" + std::to_string(random()))).string() + "\\";
+    if (fs::exists(ini())) savedIni = slurp(ini());
+    clean();
+  }
+  void TearDown() override {
+    if (getenv("VALMORIN_KEEP")) return;
+    closeAll(L"Notepad");
+    closeAll(L"ValmorinServerStandIn");
+    clean();
+    if (savedIni) std::ofstream(ini(), std::ios::binary) << *savedIni;
+    std::error_code ec;
+    fs::remove_all(stageRoot, ec);
+    CoUninitialize();
+  }
+  void clean() {
+    std::error_code ec;
+    fs::remove_all(kTarget, ec);
+    fs::remove("C:\\Programme\\Valmorin.exe", ec);
+    fs::remove("C:\\Programme\\zorq-standin.log", ec);
+    fs::remove(ini(), ec);
+    fs::remove(windowsDirectory() + "zorq.hlp", ec);
+    fs::remove_all(programsFolder(), ec);
+  }
+  static std::string ini() { return windowsDirectory() + "zorq.ini"; }
+  static std::string installed(const std::string& name) { return slurp(kTarget + "\\" + name); }
+
+  // A copy of examples/distribution/<kind> with the programs of the build.
+  std::string stage(const std::string& kind) {
+    std::string dir = stageRoot + kind + "\\";
+    fs::create_directories(stageRoot + kind);
+    fs::copy(testing_support::sourcePath("examples\\distribution\\" + kind), stageRoot + kind,
+             fs::copy_options::recursive);
+    fs::copy_file(testing_support::windowsPath(VALMORIN_SETUP_EXE), dir + "setup.exe");
+    fs::copy_file(testing_support::windowsPath(VALMORIN_STANDIN_EXE), dir + "zorq.exe");
+    fs::copy_file(testing_support::zorqcfgExe(), dir + "zorqcfg.exe");
+    return dir;
+  }
+
+  // Welcome and path, up to the copy phase. typed: the folder to type, or
+  // "" to keep the one shown. Returns what the path field showed.
+  std::string throughPath(ExeRun& run, const std::string& typed) {
+    HWND welcome = run.waitWindow("Installation");
+    if (welcome == nullptr) {
+      ADD_FAILURE() << "no welcome window";
+      return {};
+    }
+    run.press(welcome, "Weiter>");
+    HWND path = run.waitWindow("Installationsdirectory");
+    if (path == nullptr) {
+      ADD_FAILURE() << "no path window";
+      return {};
+    }
+    std::string shown = run.fieldText(path, "Installationsdirectory");
+    if (!typed.empty()) run.typeInto(path, "Installationsdirectory", typed);
+    run.press(path, "Weiter>");
+    return shown;
+  }
+
+  // theend: presses button, then the readme opens in notepad and setup ends.
+  void finish(ExeRun& run, const std::string& button) {
+    HWND end = run.waitWindow("Installation beendet", 30000);
+    if (end == nullptr) {
+      auto box = run.waitMessageBox(100);
+      ADD_FAILURE() << "no final dialog" << (box ? ", a box says: " + box->text : std::string());
+      return;
+    }
+    run.press(end, button);
+    EXPECT_TRUE(run.waitExit().has_value());
+    HWND notepad = waitFor(L"Notepad");
+    ASSERT_NE(notepad, nullptr) << "the readme was not shown";
+    for (int waited = 0; ui_text(notepad).find("readme") == std::string::npos && waited < 5000; waited += 50)
+      Sleep(50);
+    EXPECT_NE(ui_text(notepad).find("readme"), std::string::npos) << ui_text(notepad);
+    closeAll(L"Notepad");
+  }
+  static std::string ui_text(HWND w) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(w, buffer, 512);
+    return plat::narrow(buffer);
+  }
+
+  void fullInstallation() {
+    ExeRun run(stage("full") + "setup.exe", stageRoot + "full");
+    ASSERT_TRUE(run.started());
+    EXPECT_EQ(throughPath(run, kTarget), "c:\\programme\\zorq");
+    auto create = run.waitMessageBox();
+    ASSERT_TRUE(create.has_value());
+    EXPECT_EQ(create->text, "Pfad '" + kTarget + "' existiert nicht, anlegen?");
+    answer(run, *create, IDYES);
+    finish(run, "Ende");
+  }
+};
+
+TEST_F(SetupRun, FullInstallationThenUpdate) {
+  fullInstallation();
+
+  // Files, folders and the target in the Windows directory; flag 1 is never copied.
+  EXPECT_TRUE(installed("zorq.exe") == slurp(testing_support::windowsPath(VALMORIN_STANDIN_EXE)));
+  EXPECT_TRUE(installed("daten\\main.txt") ==
+              slurp(testing_support::sourcePath("examples\\demo\\daten\\main.txt")));
+  EXPECT_TRUE(installed("texte\\deutsch.lng") ==
+              slurp(testing_support::sourcePath("examples\\demo\\texte\\deutsch.lng")));
+  EXPECT_TRUE(fs::exists(kTarget + "\\texte\\menue\\haupt.txt"));
+  EXPECT_TRUE(fs::exists(kTarget + "\\zorqcfg.exe"));
+  EXPECT_TRUE(fs::exists(windowsDirectory() + "zorq.hlp"));
+  EXPECT_FALSE(fs::exists(kTarget + "\\alt.txt"));
+
+  // zorq.ini: the 8.3 path and "\", one line.
+  char shortForm[MAX_PATH] = {};
+  GetShortPathNameA(kTarget.c_str(), shortForm, MAX_PATH);
+  const std::string iniBytes = slurp(ini());
+  EXPECT_EQ(iniBytes, std::string(shortForm) + "\\\r\n");
+  EXPECT_EQ(iniBytes.find(' '), std::string::npos);
+
+  // The program group.
+  for (const char* item : {"Valmorin", "Einstellungen", "Anleitung", "Cruncher"})
+    EXPECT_TRUE(fs::exists(programsFolder() + item + ".lnk")) << item;
+  EXPECT_EQ(linkTarget(programsFolder() + "Einstellungen.lnk"), kTarget + "\\zorqcfg.exe");
+
+  // The update: the folder from zorq.ini in its long form, the language
+  // question answered No, and "Valmorin" starts the server. A decoy where an
+  // unquoted path would lead must not start.
+  fs::copy_file(testing_support::windowsPath(VALMORIN_STANDIN_EXE), "C:\\Programme\\Valmorin.exe");
+  const std::string language = installed("texte\\deutsch.lng");
+  ExeRun update(stage("update") + "setup.exe", stageRoot + "update");
+  ASSERT_TRUE(update.started());
+  EXPECT_EQ(throughPath(update, ""), kTarget);
+  auto question = update.waitMessageBox();
+  ASSERT_TRUE(question.has_value());
+  EXPECT_EQ(question->text,
+            "Das Update enth\xe4lt ein neues Sprachfile!\r\nSoll das alte \xfc"
+            "berschrieben werden?\r\nWenn nicht, m\xfcssen Sie das alte unbedingt anpassen!");
+  answer(update, *question, IDNO);
+  finish(update, "Valmorin");
+
+  EXPECT_EQ(slurp(ini()), iniBytes);
+  EXPECT_EQ(installed("texte\\deutsch.lng"), language);
+  EXPECT_TRUE(fs::exists(kTarget + "\\texte\\neu.txt"));
+  EXPECT_TRUE(waitAtom("ZORQISRUNNING", true));
+  EXPECT_NE(installed("zorq-standin.log").find("start"), std::string::npos);
+  EXPECT_FALSE(fs::exists("C:\\Programme\\zorq-standin.log"));
+  closeAll(L"ValmorinServerStandIn");
+  EXPECT_TRUE(waitAtom("ZORQISRUNNING", false));
+}
+
+TEST_F(SetupRun, FailedCopiesAreReportedBeforeTheEnd) {
+  const std::string dir = stage("full");
+  fs::remove(dir + "cruncher.exe");
+  std::ofstream(dir + "inst2.dat", std::ios::binary) << "0,0\r\n2.1\r\n\r\n";  // no total: no division
+  ExeRun run(dir + "setup.exe", stageRoot + "full");
+  throughPath(run, kTarget);
+  auto create = run.waitMessageBox();
+  ASSERT_TRUE(create.has_value());
+  answer(run, *create, IDYES);
+  auto failed = run.waitMessageBox(30000);
+  ASSERT_TRUE(failed.has_value());
+  EXPECT_EQ(failed->text, "Folgende Dateien konnten nicht installiert werden:\r\n\r\ncruncher.exe -> " +
+                              kTarget + "\\cruncher.exe");
+  answer(run, *failed, IDOK);
+  finish(run, "Ende");
+  EXPECT_TRUE(fs::exists(kTarget + "\\zorq.exe"));
+}
+
+TEST_F(SetupRun, RefusedWhileTheServerRuns) {
+  const std::string dir = stage("full");
+  ExeRun server(dir + "zorq.exe");
+  ASSERT_TRUE(waitAtom("ZORQISRUNNING", true));
+
+  // The stand-in answers the reload signal.
+  GlobalAddAtomA("ZORQRELOAD");
+  EXPECT_TRUE(waitAtom("ZORQRELOAD", false));
+  for (int waited = 0; slurp(dir + "zorq-standin.log").find("reload") == std::string::npos && waited < 5000;
+       waited += 50)
+    Sleep(50);
+  EXPECT_NE(slurp(dir + "zorq-standin.log").find("reload: daten\\main.txt"), std::string::npos);
+
+  ExeRun run(dir + "setup.exe", stageRoot + "full");
+  auto refusal = run.waitMessageBox();
+  ASSERT_TRUE(refusal.has_value());
+  EXPECT_EQ(refusal->text, "Bitte vor jeder Installation\r\nValmorin beenden");
+  answer(run, *refusal, IDOK);
+  EXPECT_TRUE(run.waitExit().has_value());
+  EXPECT_FALSE(fs::exists(kTarget));
+  EXPECT_FALSE(fs::exists(ini()));
+  closeAll(L"ValmorinServerStandIn");
+  EXPECT_TRUE(waitAtom("ZORQISRUNNING", false));
+}
+
+}  // namespace
