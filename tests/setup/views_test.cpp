@@ -22,7 +22,6 @@
 #include "theend_ids.h"
 #include "welcome.h"
 #include "welcome_ids.h"
-#include "modal_driver.h"
 #include "win32/view_driver.h"
 
 namespace {
@@ -32,7 +31,7 @@ using namespace testing_support;
 TEST(Welcome, ShowsTheGreetingAndWeiterConfirms) {
   for (int button : {IDB_WELCOME_WEITER, IDB_WELCOME_ABBRUCH}) {
     std::string caption, text;
-    ModalDriver driver([&](HWND w) {
+    BoxAnswerer driver({}, [&](HWND w) {
       caption = ui::WindowText(w);
       text = textOf(w, IDT_WELCOME_LABEL1);
       click(w, button);
@@ -52,7 +51,7 @@ TEST(Path, TypedFolderIsConfirmedAndAuswahlPicks) {
   const std::string picked = f.drive() + "\\Programme\\Valmorin Box";
   std::string shown, pickerText;
   int dialogs = 0;
-  ModalDriver driver([&](HWND w) {
+  BoxAnswerer driver({}, [&](HWND w) {
     ++dialogs;
     if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
       shown = textOf(w, IDE_PATH_TEXT1);
@@ -83,7 +82,7 @@ TEST(Path, CancelledPickerKeepsTheText) {
   setup::Setup s(f.env());
   ASSERT_TRUE(s.start());
   std::string after;
-  ModalDriver driver([&](HWND w) {
+  BoxAnswerer driver({}, [&](HWND w) {
     if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
       click(w, IDB_PATH_AUSWAHL);
       after = textOf(w, IDE_PATH_TEXT1);
@@ -104,7 +103,7 @@ TEST(GetPfad, ADoubleClickedFolderBecomesThePath) {
   tmp.write("Programme\\Valmorin Box\\x", "");
   const std::string start = tmp.path();
   std::vector<std::string> rows;
-  ModalDriver driver([&](HWND w) {
+  BoxAnswerer driver({}, [&](HWND w) {
     rows = listItems(w, IDL_GETPFAD_DIR1);
     // The last rows are the sub-folders of the start folder.
     doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
@@ -126,7 +125,7 @@ TEST(TheEnd, EachButtonClosesWithItsChoice) {
       {IDB_THEEND_ENDE, setup::FinalChoice::Ende}};
   for (auto [button, choice] : buttons) {
     std::string caption;
-    ModalDriver driver([&](HWND w) {
+    BoxAnswerer driver({}, [&](HWND w) {
       caption = ui::WindowText(w);
       EXPECT_EQ(textOf(w, IDT_THEEND_LABEL1), setup::Setup::finalText());
       click(w, button);

@@ -184,60 +184,58 @@ std::vector<std::string> listItems(HWND dialog, int id) {
 bool isEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
 
 namespace {
+
 thread_local BoxAnswerer* current = nullptr;
-}
+
+bool isDialog(HWND w) { return className(w) == L"#32770" && IsWindowVisible(w) && IsWindowEnabled(w); }
+
+}  // namespace
 
 BoxAnswerer::BoxAnswerer(std::function<int(const Box&)> answer, std::function<void(HWND)> onDialog)
-    : answer_(std::move(answer)),
-      onDialog_(std::move(onDialog)),
-      hook_(SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId())) {
+    : answer_(std::move(answer)), onDialog_(std::move(onDialog)), previous_(current) {
+  EnumThreadWindows(GetCurrentThreadId(), MarkOpen, reinterpret_cast<LPARAM>(this));
   current = this;
+  timer_ = SetTimer(nullptr, 0, 30, Tick);
 }
 
 BoxAnswerer::~BoxAnswerer() {
-  UnhookWindowsHookEx(hook_);
-  current = nullptr;
+  KillTimer(nullptr, timer_);
+  current = previous_;
 }
 
-// A dialog is activated before its texts are set: look at it a moment later,
-// from its own modal loop.
-LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wp, LPARAM lp) {
-  if (code == HCBT_ACTIVATE && current != nullptr) {
-    HWND w = reinterpret_cast<HWND>(wp);
-    if (className(w) == L"#32770" && GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() &&
-        GetPropW(w, L"ValmorinSeen") == nullptr) {
-      SetPropW(w, L"ValmorinSeen", reinterpret_cast<HANDLE>(1));
-      SetTimer(w, 0x7A11, 20, Later);
-    }
-  }
-  return CallNextHookEx(nullptr, code, wp, lp);
+BOOL CALLBACK BoxAnswerer::MarkOpen(HWND w, LPARAM self) {
+  if (isDialog(w)) reinterpret_cast<BoxAnswerer*>(self)->handled_.insert(w);
+  return TRUE;
 }
 
-void CALLBACK BoxAnswerer::Later(HWND w, UINT, UINT_PTR id, DWORD) {
-  // A modal dialog shows itself once its queue is idle; wait for that.
-  if (!IsWindowVisible(w) || !IsWindowEnabled(w)) return;
-  KillTimer(w, id);
-  if (current == nullptr) return;
+BOOL CALLBACK BoxAnswerer::FindNew(HWND w, LPARAM found) {
+  if (current == nullptr || !isDialog(w) || current->handled_.count(w) > 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = w;
+  return FALSE;
+}
+
+// A thread timer runs inside every modal loop of the thread, whether or not
+// the dialog became the foreground window: look for a dialog not yet seen,
+// once it shows and takes input.
+void CALLBACK BoxAnswerer::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  BoxAnswerer* self = current;
+  if (self == nullptr) return;
+  HWND w = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindNew, reinterpret_cast<LPARAM>(&w));
+  if (w == nullptr) return;
+  self->handled_.insert(w);
   HWND text = GetDlgItem(w, 0xFFFF);
   if (text != nullptr) {
     Box seen{ui::WindowText(w), ui::WindowText(text)};
-    current->seen.push_back(seen);
-    int answer = current->answer_ ? current->answer_(seen) : IDOK;
+    self->seen.push_back(seen);
+    int answer = self->answer_ ? self->answer_(seen) : IDOK;
     PostMessageW(w, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-  } else if (current->onDialog_) {
-    current->onDialog_(w);
+  } else if (self->onDialog_) {
+    self->onDialog_(w);
   }
 }
 
-bool saveScreenshot(HWND window, const std::string& bmpPath) {
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  pump();
-  Sleep(200);
-  pump();
-  RECT r;
-  GetWindowRect(window, &r);
+bool saveScreenArea(const RECT& r, const std::string& bmpPath) {
   int w = r.right - r.left, h = r.bottom - r.top;
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
@@ -264,14 +262,35 @@ bool saveScreenshot(HWND window, const std::string& bmpPath) {
   return static_cast<bool>(out);
 }
 
+void redrawNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  pump();
+  Sleep(200);
+  pump();
+}
+
+bool saveScreenshot(HWND window, const std::string& bmpPath) {
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  redrawNow(window);
+  RECT r;
+  GetWindowRect(window, &r);
+  return saveScreenArea(r, bmpPath);
+}
+
+std::string screenshotFolder() {
+  const char* folder = std::getenv("VALMORIN_SCREENSHOTS");
+  return folder == nullptr ? std::string() : std::string(folder);
+}
+
 void captureIfAsked(HWND window, const std::string& name) {
   RECT r;
   GetWindowRect(window, &r);
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_GT(r.right - r.left, 0);
-  const char* folder = std::getenv("VALMORIN_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return;
-  EXPECT_TRUE(saveScreenshot(window, std::string(folder) + "\\" + name + ".bmp"));
+  const std::string folder = screenshotFolder();
+  if (folder.empty()) return;
+  EXPECT_TRUE(saveScreenshot(window, folder + "\\" + name + ".bmp"));
 }
 
 }  // namespace testing_support

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,8 @@ bool isEnabled(HWND dialog, int id);
 // Answers the real message boxes that this thread shows while it lives: the
 // callback gets the box's title and text and returns the button id to press
 // (IDOK, IDYES, ...). Every box it saw is kept. Other modal dialogs of the
-// thread go to onDialog, once each, when their modal loop runs.
+// thread go to onDialog, once each, from inside their modal loop; onDialog
+// may open further dialogs, which are then handled the same way.
 class BoxAnswerer {
  public:
   struct Box {
@@ -58,15 +60,25 @@ class BoxAnswerer {
   std::vector<Box> seen;
 
  private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
-  static void CALLBACK Later(HWND window, UINT, UINT_PTR id, DWORD);
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  static BOOL CALLBACK MarkOpen(HWND w, LPARAM self);
+  static BOOL CALLBACK FindNew(HWND w, LPARAM found);
   std::function<int(const Box&)> answer_;
   std::function<void(HWND)> onDialog_;
-  HHOOK hook_;
+  BoxAnswerer* previous_;
+  std::set<HWND> handled_;
+  UINT_PTR timer_ = 0;
 };
 
-// Saves what the screen shows of the window as a 24-bit BMP file.
+// Saves what the screen shows inside area as a 24-bit BMP file.
+bool saveScreenArea(const RECT& area, const std::string& bmpPath);
+// Redraws the window and its children and lets the drawing settle.
+void redrawNow(HWND window);
+// Raises the window to the top, lets it draw and saves what the screen shows
+// of it.
 bool saveScreenshot(HWND window, const std::string& bmpPath);
+// The folder scripts/screenshots asks for (VALMORIN_SCREENSHOTS), or empty.
+std::string screenshotFolder();
 // For scripts/screenshots: saves <name>.bmp into the folder named by the
 // environment variable VALMORIN_SCREENSHOTS, if it is set.
 void captureIfAsked(HWND window, const std::string& name);
