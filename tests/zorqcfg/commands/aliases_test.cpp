@@ -61,6 +61,27 @@ TEST_F(Aliases, AFileEndingBeforeTheLastPairKeepsTheWordsReadAndNoShowText) {
   EXPECT_EQ(choices.answerFor(41), "W41");
 }
 
+// An empty file, or one without its two head lines, is damaged, not missing.
+TEST_F(Aliases, AFileShorterThanItsHeadListsNothing) {
+  for (const char* bytes : {"", "Sprachdatei deutsch\r\n"}) {
+    language(bytes);
+    auto choices = load();
+    EXPECT_EQ(status.error, "Fehler beim Laden von <deutsch.lng>") << bytes;
+    EXPECT_TRUE(choices.entries.empty()) << bytes;
+    EXPECT_EQ(choices.answerFor(0), "") << bytes;
+  }
+}
+
+TEST_F(Aliases, AVeryLongWordIsListedWhole) {
+  const std::string word(100000, 'x');
+  std::string file = head(43);
+  language(file.replace(file.find("\"Lesen\""), 7, word));
+  auto choices = load();
+  EXPECT_TRUE(status.ok());
+  EXPECT_EQ(choices.answerFor(0), word);
+  EXPECT_EQ(choices.entries.size(), 44u);
+}
+
 TEST_F(Aliases, AWordThatReadsTextAnzeigenIsStillACommandWord) {
   std::string file = head(43);
   language(file.replace(file.find("\"Lesen\""), 7, "\"Text anzeigen\""));

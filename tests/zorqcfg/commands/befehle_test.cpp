@@ -138,6 +138,24 @@ TEST(LevelRule, LeadingNumberRoundedHalfToEvenLowEightBits) {
   EXPECT_EQ(zorq::levelFromText("0.5"), 0);
   EXPECT_EQ(zorq::levelFromText("9.51"), 10);
   EXPECT_EQ(zorq::levelFromText("-2.5"), 254);
+  // Far too many digits for any number type: still a level, no overflow.
+  EXPECT_EQ(zorq::levelFromText(std::string(400, '9')), 255);
+}
+
+// Odd files: a number too big for any type stops the load like 256 does; a
+// very long group line comes back unchanged.
+TEST_F(Commands, HugeNumbersAndVeryLongLinesAreReadSafely) {
+  memory.fill(4);
+  levels(" 1 \r\n 99999999999999999999 \r\n" + std::string(100000, '9') + "\r\n");
+  const std::string longGroup(100000, 'G');
+  groups(longGroup + "\r\n" + repeat("\r\n", 42));
+  EXPECT_EQ(editor.load(fs, where).error, "Fehler beim Laden der Befehle");
+  EXPECT_EQ(editor.levelText[0], "1");
+  EXPECT_EQ(editor.levelText[1], "4");
+  EXPECT_EQ(editor.groupCaption(0), longGroup);
+  ASSERT_TRUE(editor.save(fs, where).ok());
+  EXPECT_EQ(levels(), " 1 \r\n" + repeat(" 4 \r\n", 42));
+  EXPECT_EQ(groups(), longGroup + "\r\n" + repeat("\r\n", 42));
 }
 
 TEST_F(Commands, OkStoresEachFieldByTheLevelRuleAndRemembersTheLevels) {

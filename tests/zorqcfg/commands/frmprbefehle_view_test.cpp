@@ -56,6 +56,8 @@ TEST_F(EditorView, ShowsThreeBlocksOfLabelLevelAndGroupThatFitTheWindow) {
   }
   EXPECT_EQ(fieldOf(d, "Lesen"), level(kLesen));
   EXPECT_EQ(fieldOf(d, "L\xf6schen"), level(22));
+  EXPECT_EQ(fieldOf(d, "Pa\xdfwort"), level(28));
+  EXPECT_EQ(fieldOf(d, "?"), level(0));
   EXPECT_EQ(fieldOf(d, "Weiterleiten"), level(42));
 
   // Commands 0, 17 and 34 head their blocks side by side; 16 and 33 end them.
