@@ -30,6 +30,7 @@ std::vector<std::string> entriesOf(const std::string& directory, const std::stri
     std::string name = plat::narrow(found.cFileName);
     if (directoryEntry != wantDirectories || name == "." || name == "..") continue;
     if (hidden && !wantDirectories) continue;
+    if (!wantDirectories && !matchesMask(name, mask)) continue;
     names.push_back(name);
   } while (FindNextFileW(search, &found));
   FindClose(search);

@@ -19,6 +19,8 @@ bool frmfile::OnInit() {
   return false;
 }
 
+// The list shows files_ in its own order (it does not sort), so that a row's
+// index is the index of its file.
 void frmfile::showFiles() {
   HWND list = Item(IDL_FRMFILE_FILES);
   files_ = filesIn(tree_.openDirectory(), fileListMask(dateimaske_));

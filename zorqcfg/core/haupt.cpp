@@ -110,11 +110,13 @@ void haupt::netNumberTyped() {
   }
 }
 
-// A password that main.txt cannot hold is refused as it is typed.
+// A password that main.txt cannot hold is refused as it is typed, even
+// when the one read from the file was unstorable already: an edit must never
+// put a line end into main.txt.
 void haupt::lockPasswordTyped() {
   const std::string text = ItemText(IDE_HAUPT_SCHLOSS);
   auto problem = lockPasswordProblem(text);
-  if (!problem || lockPasswordProblem(lockPassword_)) {
+  if (!problem) {
     lockPassword_ = text;
     return;
   }

@@ -87,6 +87,29 @@ std::string filePickerTitle(const std::string& dateimaske) {
 
 std::string fileListMask(const std::string& dateimaske) { return dateimaske.empty() ? "*.*" : dateimaske; }
 
+bool matchesMask(std::string_view name, std::string_view mask) {
+  if (mask == "*" || mask == "*.*") return true;
+  const std::string n = txt::lower1252(name), m = txt::lower1252(mask);
+  std::size_t i = 0, j = 0;
+  std::size_t star = std::string::npos, resume = 0;
+  while (i < n.size()) {
+    if (j < m.size() && (m[j] == '?' || m[j] == n[i])) {
+      ++i;
+      ++j;
+    } else if (j < m.size() && m[j] == '*') {
+      star = j++;
+      resume = i;
+    } else if (star != std::string::npos) {
+      j = star + 1;
+      i = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (j < m.size() && m[j] == '*') ++j;
+  return j == m.size();
+}
+
 std::vector<DirectoryRow> openDirectoryRows(const std::string& directory) {
   std::vector<DirectoryRow> rows;
   std::string path = withBackslash(directory);

@@ -46,6 +46,11 @@ std::string fileAnswer(const std::string& directory, const std::string& name);
 std::string filePickerTitle(const std::string& dateimaske);
 // The mask the file list shows: the caller's, or all files.
 std::string fileListMask(const std::string& dateimaske);
+// Whether a file's own (long) name matches the mask, "*" and "?" as
+// wildcards, without regard to case; "*.*" takes every name. The platform's
+// search also matches the short 8.3 names, so that "*.wav" finds
+// "gong.wave" as well; the file list asks this again.
+bool matchesMask(std::string_view name, std::string_view mask);
 
 // The rows of a directory tree that is open at a directory: the drive's
 // root, then each directory on the way down to the open one, each one level

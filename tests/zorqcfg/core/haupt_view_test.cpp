@@ -228,6 +228,32 @@ TEST_F(Haupt, ALockPasswordThatCannotBeStoredIsRefused) {
   EXPECT_EQ(back.lockPassword, "abcdefghij");
 }
 
+// A password from an old file that is already too long to be stored can be
+// replaced, but no edit may keep it unstorable or add a line end to it.
+TEST_F(Haupt, AnUnstorableLockPasswordFromTheFileIsNoLicenceForMore) {
+  std::string tooLong;
+  for (std::size_t i = 1; i <= 90; ++i) {
+    const char scrambled = static_cast<char>('x' ^ ((3 * i) & 0xFF));
+    tooLong += scrambled == '\r' || scrambled == '\n' ? 'y' : 'x';
+  }
+  std::string file = kDemoMain;
+  file.replace(file.find("pczmb"), 5, zorq::krypt(tooLong));
+  box.write("daten\\main.txt", file);
+  HWND w = open();
+  ASSERT_EQ(textOf(w, IDE_HAUPT_SCHLOSS), tooLong);
+  type(w, IDE_HAUPT_SCHLOSS, tooLong + "x");
+  type(w, IDE_HAUPT_SCHLOSS, "abcdefghij+");  // "+" at 11 scrambles to LF
+  EXPECT_EQ(textOf(w, IDE_HAUPT_SCHLOSS), tooLong);
+  EXPECT_EQ(ui.shown.size(), 2u);
+  type(w, IDE_HAUPT_SCHLOSS, "neu");
+  EXPECT_EQ(textOf(w, IDE_HAUPT_SCHLOSS), "neu");
+  click(w, IDB_HAUPT_ENDE);
+  zorq::MainSettings back;
+  ASSERT_TRUE(zorq::parseMainSettings(box.read("daten\\main.txt"), back).ok());
+  EXPECT_EQ(back.lockPassword, "neu");
+  EXPECT_EQ(back.importComment, "CD");
+}
+
 TEST_F(Haupt, EndeWritesBothFilesAndSignals) {
   HWND w = open();
   type(w, IDE_HAUPT_BOXNAME, "Neue Box");

@@ -96,6 +96,19 @@ TEST(PickerAnswers, DirectoriesEndWithOneBackslash) {
   EXPECT_EQ(zorq::fileListMask("*.wav"), "*.wav");
 }
 
+TEST(PickerAnswers, FileMasksMatchTheWholeLongName) {
+  EXPECT_TRUE(zorq::matchesMask("klingel.wav", "*.wav"));
+  EXPECT_TRUE(zorq::matchesMask("TUSCH.WAV", "*.wav"));
+  EXPECT_FALSE(zorq::matchesMask("gong.wave", "*.wav"));
+  EXPECT_FALSE(zorq::matchesMask("wav", "*.wav"));
+  EXPECT_TRUE(zorq::matchesMask("\xc4rger.wav", "\xe4*.wav"));
+  EXPECT_TRUE(zorq::matchesMask("ruf1.wav", "ruf?.wav"));
+  EXPECT_FALSE(zorq::matchesMask("ruf12.wav", "ruf?.wav"));
+  EXPECT_TRUE(zorq::matchesMask("a.b.wav", "*.*.wav"));
+  EXPECT_TRUE(zorq::matchesMask("liesmich", "*.*"));
+  EXPECT_TRUE(zorq::matchesMask("liesmich", "*"));
+}
+
 TEST(PickerAnswers, TreeRowsRunFromTheRootToTheOpenDirectory) {
   auto rows = zorq::openDirectoryRows("C:\\VALMORIN\\DATEN\\");
   ASSERT_EQ(rows.size(), 3u);

@@ -245,6 +245,22 @@ TEST_F(Pickers, FilePickerShowsTheMaskInItsTitleAndOnlyMatchingFiles) {
   EXPECT_EQ(files.size(), 3u);
 }
 
+// Whatever order the list shows, the file double-clicked is the file
+// answered.
+TEST_F(Pickers, FilePickerAnswersTheRowTheUserSees) {
+  for (const char* name : {"b.wav", "a-c.wav", "ab.wav", "_x.wav", "A.wav", "a'd.wav"})
+    box.write(name, "RIFF");
+  zorq::frmfile picker(box.path(), "*.wav");
+  std::vector<std::string> rows;
+  run(picker, [&](HWND d) {
+    rows = listItems(d, IDL_FRMFILE_FILES);
+    click(d, IDB_FRMFILE_ABBRUCH);
+  });
+  ASSERT_EQ(rows.size(), 6u);
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(run(picker, [i](HWND d) { doubleClick(d, IDL_FRMFILE_FILES, i); }), box.file(rows[i])) << i;
+}
+
 TEST_F(Pickers, FilePickerFollowsTheDirectoryTree) {
   box.write("SOUND\\ruf.wav", "RIFF");
   zorq::frmfile picker(box.path(), "*.wav");
