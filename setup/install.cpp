@@ -100,8 +100,8 @@ void CopyPhase::processFileList(const std::string& fileListName) {
   std::string path = plan_.setupDir + fileListName;
   if (!setup::FileExists(fs_, path)) return;
   std::string bytes;
-  if (txt::Status s = fs_.readAll(path, bytes); !s) {
-    failures_.push_back(fileListName + ": " + s.error);
+  if (!fs_.readAll(path, bytes)) {
+    failures_.push_back(fileListName + ": nicht lesbar");
     return;
   }
   std::vector<InstRecord> records;

@@ -232,7 +232,16 @@ TEST_F(RunTest, CorruptHeaderStopsBeforeAnything) {
   s.run(screens);
   EXPECT_TRUE(screens.seen.empty());
   ASSERT_EQ(f.ui.shown.size(), 1u);
-  EXPECT_EQ(f.ui.shown[0].text.rfind("Die Datei inst2.dat ist fehlerhaft", 0), 0u);
+  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 1)");
+  EXPECT_EQ(f.ui.shown[0].icon, ui::Icon::Critical);
+
+  // The flag on a line of its own is told by that line, in German as the rest.
+  f.distribution("3\r\n256\r\n2.2\r\n", "");
+  f.ui.shown.clear();
+  setup::Setup again(f.env());
+  again.run(screens);
+  ASSERT_EQ(f.ui.shown.size(), 1u);
+  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 2)");
 }
 
 }  // namespace
