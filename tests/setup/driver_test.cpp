@@ -141,6 +141,21 @@ TEST_F(RunTest, FullInstallationIntoTwoNewLevels) {
   EXPECT_EQ(f.sys.started[1], f.sys.windowsDir + "notepad.exe " + f.dist() + "readme.txt");
 }
 
+TEST_F(RunTest, ReadmeAndEditorFromFoldersWithBlanksAreQuoted) {
+  f.tmp.write("Neue Version\\readme.txt", "lies mich");
+  f.tmp.write("Neue Version\\inst.dat", "");
+  setup::Environment env = f.env();
+  env.setupDir = f.root() + "Neue Version\\";
+  setup::Setup s(env);
+  ScriptedScreens screens(s);
+  screens.typedPath = target();
+  screens.choice = setup::FinalChoice::Einstellungen;
+  s.run(screens);
+  ASSERT_EQ(f.sys.started.size(), 2u);
+  EXPECT_EQ(f.sys.started[0], '"' + target() + "\\zorqcfg.exe\"");
+  EXPECT_EQ(f.sys.started[1], f.sys.windowsDir + "notepad.exe \"" + env.setupDir + "readme.txt\"");
+}
+
 TEST_F(RunTest, NoToTheNewFolderEndsWithoutCopying) {
   fullDistribution();
   f.ui.answers = {ui::Answer::No};
