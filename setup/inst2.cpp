@@ -8,20 +8,24 @@ namespace setup {
 txt::Status parseInst2(const std::string& bytes, Inst2& out) {
   txt::Reader in(bytes);
   Inst2 read;
+  std::size_t line = in.lineNumber();
   if (in.more()) in.number(read.fileTotal);
+  if (!in.failed()) line = in.lineNumber();
   if (in.more()) in.number(read.updateFlag);
   if (in.more()) in.line(read.newVersion);
   if (in.more()) in.line(read.oldVersion);
   // Items read before a failure stay; the failing one keeps its default.
   out = read;
-  return in.status();
+  // Only the two numbers can fail: the sysop is told their line.
+  if (in.failed()) return txt::Status::Fail("Zeile " + std::to_string(line));
+  return {};
 }
 
 txt::Status loadInst2(plat::FileSystem& fs, const std::string& path, Inst2& out) {
   out = Inst2{};
   if (!setup::FileExists(fs, path)) return {};
   std::string bytes;
-  if (txt::Status s = fs.readAll(path, bytes); !s) return s;
+  if (!fs.readAll(path, bytes)) return txt::Status::Fail("nicht lesbar");
   return parseInst2(bytes, out);
 }
 

@@ -21,7 +21,12 @@ constexpr RuntimeLibrary kRuntimeLibraries[] = {{"msvbvm50.dll", 0}, {"oleaut32.
 
 txt::Status parseInstDat(const std::string& bytes, std::vector<InstRecord>& out) {
   out.clear();
-  txt::Reader in(bytes);
+  // Blank lines after the last record are no record of their own: an editor
+  // leaves them easily, and they must not count as a broken entry.
+  std::size_t last = bytes.find_last_not_of(" \r\n");
+  if (last == std::string::npos) return {};
+  std::size_t end = bytes.find('\n', last);
+  txt::Reader in(end == std::string::npos ? bytes : bytes.substr(0, end + 1));
   while (in.more()) {
     std::size_t line = in.lineNumber();
     InstRecord r;
@@ -95,8 +100,8 @@ void CopyPhase::processFileList(const std::string& fileListName) {
   std::string path = plan_.setupDir + fileListName;
   if (!setup::FileExists(fs_, path)) return;
   std::string bytes;
-  if (txt::Status s = fs_.readAll(path, bytes); !s) {
-    failures_.push_back(fileListName + ": " + s.error);
+  if (!fs_.readAll(path, bytes)) {
+    failures_.push_back(fileListName + ": nicht lesbar");
     return;
   }
   std::vector<InstRecord> records;

@@ -19,9 +19,10 @@ struct InstRecord {
   std::string target;     // relative to the installation directory, or "@WIN"/"@SYS" + name
 };
 
-// Records of three lines each until the end of the file. A record that is
-// cut short or whose flag is no number ends the list; the records before it
-// are kept and the status names the line.
+// Records of three lines each until the end of the file; blank lines after
+// the last record are ignored. A record that is cut short or whose flag is
+// no number ends the list; the records before it are kept and the status
+// names the line.
 txt::Status parseInstDat(const std::string& bytes, std::vector<InstRecord>& out);
 
 // Where the window of the copy phase shows what happens.

@@ -57,8 +57,10 @@ bool DdemlLink::execute(const std::string& command) {
   std::wstring text = plat::wide(command);
   auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
   BusyCursor(11);
+  // An execute carries no clipboard format; DDEML hands the string to the
+  // server in the character set it registered with.
   HDDEDATA result = DdeClientTransaction(reinterpret_cast<LPBYTE>(text.data()), bytes, conversation_, nullptr,
-                                         CF_UNICODETEXT, XTYP_EXECUTE, kTimeoutMs, nullptr);
+                                         0, XTYP_EXECUTE, kTimeoutMs, nullptr);
   BusyCursor(0);
   return result != nullptr;
 }

@@ -141,6 +141,21 @@ TEST_F(RunTest, FullInstallationIntoTwoNewLevels) {
   EXPECT_EQ(f.sys.started[1], f.sys.windowsDir + "notepad.exe " + f.dist() + "readme.txt");
 }
 
+TEST_F(RunTest, ReadmeAndEditorFromFoldersWithBlanksAreQuoted) {
+  f.tmp.write("Neue Version\\readme.txt", "lies mich");
+  f.tmp.write("Neue Version\\inst.dat", "");
+  setup::Environment env = f.env();
+  env.setupDir = f.root() + "Neue Version\\";
+  setup::Setup s(env);
+  ScriptedScreens screens(s);
+  screens.typedPath = target();
+  screens.choice = setup::FinalChoice::Einstellungen;
+  s.run(screens);
+  ASSERT_EQ(f.sys.started.size(), 2u);
+  EXPECT_EQ(f.sys.started[0], '"' + target() + "\\zorqcfg.exe\"");
+  EXPECT_EQ(f.sys.started[1], f.sys.windowsDir + "notepad.exe \"" + env.setupDir + "readme.txt\"");
+}
+
 TEST_F(RunTest, NoToTheNewFolderEndsWithoutCopying) {
   fullDistribution();
   f.ui.answers = {ui::Answer::No};
@@ -232,7 +247,16 @@ TEST_F(RunTest, CorruptHeaderStopsBeforeAnything) {
   s.run(screens);
   EXPECT_TRUE(screens.seen.empty());
   ASSERT_EQ(f.ui.shown.size(), 1u);
-  EXPECT_EQ(f.ui.shown[0].text.rfind("Die Datei inst2.dat ist fehlerhaft", 0), 0u);
+  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 1)");
+  EXPECT_EQ(f.ui.shown[0].icon, ui::Icon::Critical);
+
+  // The flag on a line of its own is told by that line, in German as the rest.
+  f.distribution("3\r\n256\r\n2.2\r\n", "");
+  f.ui.shown.clear();
+  setup::Setup again(f.env());
+  again.run(screens);
+  ASSERT_EQ(f.ui.shown.size(), 1u);
+  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 2)");
 }
 
 }  // namespace

@@ -86,9 +86,18 @@ TEST(InstDat, RecordsOfThreeLinesAndACutRecordEndsTheList) {
   EXPECT_EQ(records[1].flag, 0);
   EXPECT_EQ(records[1].target, "texte\\a.txt");
 
-  txt::Status s = setup::parseInstDat("1\r\na\r\nb\r\n\r\n", records);
+  txt::Status s = setup::parseInstDat("1\r\na\r\nb\r\n0\r\nc\r\n", records);
   EXPECT_FALSE(s);
   EXPECT_EQ(records.size(), 1u);
+
+  // Blank lines after the last record end the list quietly; an empty list is no error.
+  EXPECT_TRUE(setup::parseInstDat("-1\r\na\r\nb \r\n\r\n  \r\n\r\n", records));
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].target, "b ");
+  EXPECT_TRUE(setup::parseInstDat("-1\r\na\r\nb", records));
+  EXPECT_EQ(records.size(), 1u);
+  EXPECT_TRUE(setup::parseInstDat("\r\n\r\n", records));
+  EXPECT_TRUE(records.empty());
 }
 
 TEST(Progress, FractionIsClampedAndPercentNeverReadsZeroOrHundred) {
