@@ -40,6 +40,13 @@ void BusyCursor(int n) {
   SetCursor(LoadCursorW(nullptr, waiting > 0 ? IDC_WAIT : IDC_ARROW));
 }
 
+bool DrawLogoItem(UINT msg, LPARAM lp) {
+  if (msg != WM_DRAWITEM) return false;
+  auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+  PaintLogo(item->hDC, item->rcItem);
+  return true;
+}
+
 void PaintLogo(HDC dc, const RECT& box) {
   int h = box.bottom - box.top;
   for (int y = 0; y < h; ++y) {

@@ -14,6 +14,9 @@ void BusyCursor(int n);
 
 // The Valmorin logo of welcome and theend.
 void PaintLogo(HDC dc, const RECT& box);
+// Paints the logo for a dialog's WM_DRAWITEM (the logo is its one
+// owner-drawn control); true when msg was that.
+bool DrawLogoItem(UINT msg, LPARAM lp);
 
 // The progress bar: the percentage in dark blue on white, the bar laid over
 // it so that under the bar the background turns dark blue and the text

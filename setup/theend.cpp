@@ -26,11 +26,8 @@ bool theend::OnCommand(int id, int, HWND) {
 }
 
 INT_PTR theend::OnMessage(UINT msg, WPARAM, LPARAM lp, bool& handled) {
-  if (msg != WM_DRAWITEM) return 0;
-  auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-  PaintLogo(item->hDC, item->rcItem);  // the picture of welcome
-  handled = true;
-  return TRUE;
+  handled = DrawLogoItem(msg, lp);
+  return handled ? TRUE : FALSE;
 }
 
 }  // namespace setup

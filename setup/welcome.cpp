@@ -26,11 +26,8 @@ bool welcome::OnCommand(int id, int, HWND) {
 }
 
 INT_PTR welcome::OnMessage(UINT msg, WPARAM, LPARAM lp, bool& handled) {
-  if (msg != WM_DRAWITEM) return 0;
-  auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-  PaintLogo(item->hDC, item->rcItem);
-  handled = true;
-  return TRUE;
+  handled = DrawLogoItem(msg, lp);
+  return handled ? TRUE : FALSE;
 }
 
 }  // namespace setup

@@ -123,6 +123,18 @@ void DirectoryTree::driveChosen() {
   if (!open(fullPath(drive + "."))) showDrive();
 }
 
+bool DirectoryTree::handle(HWND control, int code) {
+  if (control == drives_ && code == CBN_SELCHANGE) {
+    driveChosen();
+    return true;
+  }
+  if (control == tree_ && code == LBN_DBLCLK) {
+    openSelected();
+    return true;
+  }
+  return false;
+}
+
 bool DirectoryTree::openSelected() {
   int index = ui::selectedIndex(tree_);
   if (index < 0 || static_cast<std::size_t>(index) >= rowPaths_.size()) return false;

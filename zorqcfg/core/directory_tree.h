@@ -32,6 +32,9 @@ class DirectoryTree {
   // Opens the directory of the tree's selected row; false when it is the
   // open one already.
   bool openSelected();
+  // A notification from one of the two controls: a drive chosen, or a row
+  // of the tree double-clicked. True when it was one.
+  bool handle(HWND control, int code);
 
  private:
   void fillDrives();

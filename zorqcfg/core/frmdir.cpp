@@ -15,14 +15,7 @@ bool frmdir::OnInit() {
 }
 
 bool frmdir::OnCommand(int id, int code, HWND control) {
-  if (id == IDC_FRMDIR_DRIVES && code == CBN_SELCHANGE) {
-    tree_.driveChosen();
-    return true;
-  }
-  if (id == IDL_FRMDIR_TREE && code == LBN_DBLCLK) {
-    tree_.openSelected();
-    return true;
-  }
+  if (tree_.handle(control, code)) return true;
   if (id == IDB_FRMDIR_OK) {
     OnOK();
     return true;

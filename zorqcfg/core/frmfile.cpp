@@ -37,14 +37,7 @@ void frmfile::chooseFile() {
 }
 
 bool frmfile::OnCommand(int id, int code, HWND control) {
-  if (id == IDC_FRMFILE_DRIVES && code == CBN_SELCHANGE) {
-    tree_.driveChosen();
-    return true;
-  }
-  if (id == IDL_FRMFILE_TREE && code == LBN_DBLCLK) {
-    tree_.openSelected();
-    return true;
-  }
+  if (tree_.handle(control, code)) return true;
   if (id == IDL_FRMFILE_FILES && code == LBN_DBLCLK) {
     chooseFile();
     return true;
