@@ -8,8 +8,10 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 
+# The programs are 32-bit, like the server: the i686 cross-compiler, and Wine
+# with its 32-bit half (WoW64) to run them.
 PACKAGES=(cmake g++ make googletest libgtest-dev clang libclang-rt-14-dev clang-format
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth
   imagemagick x11-utils xdotool fonts-wine locales python3)
 
 say() { printf '%s\n' "$*" >&2; }
@@ -25,6 +27,7 @@ ensure_packages() {
   say "Installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
@@ -32,12 +35,15 @@ ensure_packages() {
 # Creates a Wine prefix once (serialized, as several tests may ask at the
 # same time) with the settings that keep Wine fast and quiet without a
 # window manager and that stop a crashing program from waiting on a dialog.
+# A prefix made before Wine's 32-bit half was installed cannot start 32-bit
+# programs; the mark file names the kind, so such a prefix is made anew.
+PREFIX_KIND="wow64-1"
 ensure_prefix() {
   local prefix="$1"
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9
-    if [ ! -f "$prefix/.valmorin-ready" ]; then
+    if [ "$(cat "$prefix/.valmorin-ready" 2>/dev/null)" != "$PREFIX_KIND" ]; then
       rm -rf "$prefix"
       WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
       WINEPREFIX="$prefix" wineserver -w || true
@@ -48,7 +54,7 @@ ensure_prefix() {
       WINEPREFIX="$prefix" wineserver -w || true
       rm -f "$reg"
       cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
-      touch "$prefix/.valmorin-ready"
+      echo "$PREFIX_KIND" >"$prefix/.valmorin-ready"
     fi
   ) 9>"$prefix.lock"
 }

@@ -39,14 +39,4 @@ TEST(Win32Services, InputBoxGivesTheTypedTextOrNothing) {
   EXPECT_EQ(services.input("Name des Presets?", "Preset", "alt"), std::nullopt);
 }
 
-TEST(Manifest, AsksForCommonControlsSixAndPerMonitorDpi) {
-  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-  ASSERT_NE(found, nullptr);
-  const char* data = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
-  std::string manifest(data, SizeofResource(nullptr, found));
-  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-  EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
-  EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
-}
-
 }  // namespace

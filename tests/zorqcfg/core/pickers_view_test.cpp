@@ -34,18 +34,20 @@ void holdFocus(HWND dialog, int id) {
   ASSERT_EQ(GetFocus(), control);
 }
 
+// A picker the play left open would wait for ever: close it a little later,
+// unless it has closed by then.
+void CALLBACK closeLeftOpen(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  ADD_FAILURE() << "the picker is still open";
+  EndDialog(dialog, IDCANCEL);
+}
+
 // Shows the picker modally; play drives it from inside its modal loop.
 template <class Picker>
 std::string run(Picker& picker, std::function<void(HWND)> play) {
   BoxAnswerer answerer({}, [&](HWND dialog) {
     play(dialog);
-    // A picker the play left open would wait for ever: close it a little
-    // later, unless it has closed by then.
-    SetTimer(dialog, 0x7A12, 3000, [](HWND d, UINT, UINT_PTR id, DWORD) {
-      KillTimer(d, id);
-      ADD_FAILURE() << "the picker is still open";
-      EndDialog(d, IDCANCEL);
-    });
+    SetTimer(dialog, 0x7A12, 3000, closeLeftOpen);
   });
   picker.DoModal(nullptr);
   return picker.auswahl();
