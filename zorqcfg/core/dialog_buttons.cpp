@@ -1,6 +1,7 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "ports/frmmodem2.h"
 
 namespace zorq {
 
@@ -11,7 +12,7 @@ const DialogButtons& dialogButtons() {
       {"Chatruf", nullptr},
       {"Domainrouting", nullptr},
       {"externe Programme", nullptr},
-      {"Modemparameter", nullptr, Showing::Modal},
+      {"Modemparameter", makeModemParameters, Showing::Modal},
       {"Netzdaten", nullptr},
       {"Packer", nullptr},
       {"Sprachen", nullptr},
