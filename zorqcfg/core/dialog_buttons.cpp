@@ -1,7 +1,10 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "ports/frmfenst.h"
 #include "ports/frmmodem2.h"
+#include "ports/frmprsspeicher.h"
+#include "ports/frmstart.h"
 
 namespace zorq {
 
@@ -16,12 +19,12 @@ const DialogButtons& dialogButtons() {
       {"Netzdaten", nullptr},
       {"Packer", nullptr},
       {"Sprachen", nullptr},
-      {"Speicher", nullptr},
-      {"Startparameter", nullptr},
+      {"Speicher", makeMemoryLimits},
+      {"Startparameter", makeStartParameters},
       {"Texte", nullptr},
       {"Voreinstellungen f\xfcr neuen User", nullptr},
       {"Zeitplan", nullptr},
-      {"Fenster", nullptr},
+      {"Fenster", makeModuleWindows},
       {"Zusatztools im Server", nullptr},
       {"Sonstiges", nullptr},
   }};
