@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,19 +22,22 @@ namespace testing_support {
 class FakePickers : public zorq::Pickers {
  public:
   std::deque<std::string> groups, commands;
-  int groupCalls = 0, commandCalls = 0;
+  std::deque<std::optional<zorq::NetBoxChoice>> netBoxes;
+  int groupCalls = 0, commandCalls = 0, netBoxCalls = 0;
 
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
   std::string pickUser() override { return {}; }
   std::string pickGroup() override { return next(groups, groupCalls); }
   std::string pickCommand() override { return next(commands, commandCalls); }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override { return next(netBoxes, netBoxCalls); }
 
  private:
-  static std::string next(std::deque<std::string>& queue, int& calls) {
+  template <class Answer>
+  static Answer next(std::deque<Answer>& queue, int& calls) {
     ++calls;
     if (queue.empty()) return {};
-    std::string answer = queue.front();
+    Answer answer = queue.front();
     queue.pop_front();
     return answer;
   }
