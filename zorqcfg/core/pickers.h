@@ -6,9 +6,21 @@
 // tests can answer them.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zorq {
+
+// The net box picker's answer: the box chosen in daten\netz.dat and the
+// types of all boxes it listed.
+struct NetBoxChoice {
+  std::string name;                 // `netzboxwahl`, never empty
+  int position = 0;                 // `netzboxnr`: its record, counting from 0
+  std::int16_t type = 0;            // its type; 1: called with the Janus2 mode
+  std::vector<std::int16_t> types;  // `netzboxtyp`: the type of each box listed, by position
+};
 
 class Pickers {
  public:
@@ -20,6 +32,8 @@ class Pickers {
   virtual std::string pickCommand() = 0;                            // frmalias
   // frmport as a number-only chooser: the port 0 to 8, or -1 for "Abbruch".
   virtual int pickPort() = 0;
+  // frmbox; nothing when cancelled or when the box chosen has no name.
+  virtual std::optional<NetBoxChoice> pickNetBox() = 0;
 };
 
 }  // namespace zorq

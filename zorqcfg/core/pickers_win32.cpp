@@ -7,13 +7,14 @@
 #include "core/frmselgru.h"
 #include "core/frmselus.h"
 #include "ports/frmport.h"
+#include "network/frmbox.h"
 
 namespace zorq {
 
 namespace {
 
 template <class Picker>
-std::string show(Picker&& picker) {
+auto show(Picker&& picker) {
   picker.DoModal(GetActiveWindow());
   return picker.auswahl();
 }
@@ -33,6 +34,8 @@ std::string Win32Pickers::pickFile(const std::string& dateimaske) {
 std::string Win32Pickers::pickUser() { return show(frmselus(fs_, where_, ui_)); }
 
 std::string Win32Pickers::pickGroup() { return show(frmselgru(fs_, where_, ui_)); }
+
+std::optional<NetBoxChoice> Win32Pickers::pickNetBox() { return show(frmbox(fs_, where_, ui_)); }
 
 std::string Win32Pickers::pickCommand() { return pickCommand_ ? pickCommand_() : std::string(); }
 

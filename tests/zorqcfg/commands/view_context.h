@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,8 @@ class FakePickers : public zorq::Pickers {
  public:
   std::deque<std::string> groups, commands;
   std::deque<int> ports;
-  int groupCalls = 0, commandCalls = 0, portCalls = 0;
+  std::deque<std::optional<zorq::NetBoxChoice>> netBoxes;
+  int groupCalls = 0, commandCalls = 0, portCalls = 0, netBoxCalls = 0;
 
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
@@ -36,12 +38,14 @@ class FakePickers : public zorq::Pickers {
     ports.pop_front();
     return port;
   }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override { return next(netBoxes, netBoxCalls); }
 
  private:
-  static std::string next(std::deque<std::string>& queue, int& calls) {
+  template <class Answer>
+  static Answer next(std::deque<Answer>& queue, int& calls) {
     ++calls;
     if (queue.empty()) return {};
-    std::string answer = queue.front();
+    Answer answer = queue.front();
     queue.pop_front();
     return answer;
   }

@@ -32,6 +32,7 @@ struct FakePickers : zorq::Pickers {
   std::string pickGroup() override { return "@"; }
   std::string pickCommand() override { return {}; }
   int pickPort() override { return -1; }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
 };
 
 const std::string kDemoMain =
