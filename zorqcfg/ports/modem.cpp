@@ -10,15 +10,18 @@ namespace zorq {
 
 namespace {
 
-// A check-box line: a number that is a check box state (0, 1, 2 greyed).
+// A check-box line: its numeric value (leading blanks skipped, the number
+// ends where the digits do, no number is 0) must be a check box state: 0,
+// 1 or 2 (greyed).
 bool readCheck(txt::Reader& in, int& value) {
-  std::int16_t state = 0;
-  if (!in.number(state)) return false;
+  std::string line;
+  if (!in.line(line)) return false;
+  const long long state = txt::wholeValue(line);
   if (state < 0 || state > 2) {
-    in.fail("no check box state: " + std::to_string(state));
+    in.fail("no check box state: " + line);
     return false;
   }
-  value = state;
+  value = static_cast<int>(state);
   return true;
 }
 

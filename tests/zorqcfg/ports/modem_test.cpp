@@ -101,6 +101,14 @@ TEST_F(Modem, ACheckBoxLineOfThreeOrAShortFileIsALoadErrorAndTheFileIsKeptAsBack
   EXPECT_EQ(shortFile.load(fs, where).error, "Fehler beim Laden von <modem.txt>");
   EXPECT_EQ(shortFile.values.baud, "9600");
 
+  ModemParameters lenient;  // the numeric value of a line: no number is 0
+  std::string rts = kShortForm.substr(0, kShortForm.size() - 5);
+  ASSERT_TRUE(zorq::parseModem(rts + "ja\r\n0\r\n1abc\r\n\r\n 2 \r\n", lenient).ok());
+  EXPECT_EQ(lenient.rtsCts, 0);
+  EXPECT_EQ(lenient.capi, 1);
+  EXPECT_EQ(lenient.dtrDrop, 2);
+  EXPECT_FALSE(zorq::parseModem(rts + "-1\r\n", lenient).ok());
+
   ModemParameters greyed;  // an old greyed box counts as ticked
   ASSERT_TRUE(zorq::parseModem(kShortForm + "0\r\n2\r\n\r\n", greyed).ok());
   EXPECT_EQ(greyed.capi, 2);
