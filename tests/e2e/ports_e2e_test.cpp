@@ -71,8 +71,8 @@ TEST(PortsInTheProgram, ModemparameterPort3WritesModem3Txt) {
   EXPECT_TRUE(program.noMessageBox());
 
   EXPECT_EQ(box.read("daten\\modem3.txt"),
-            lines({"COM4:", "19200", "0", "ATZ", "", "", "", "RING", "", "0", "AT&F S0=0", "", "8000", "0", " 1", "0",
-                   "0", "", "1", "0", "0"}));
+            lines({"COM4:", "19200", "0", "ATZ", "",  "",  "", "RING", "",  "0", "AT&F S0=0",
+                   "",      "8000",  "0", " 1",  "0", "0", "", "1",    "0", "0"}));
   EXPECT_EQ(box.read("daten\\modem.txt"), port0);
   EXPECT_FALSE(box.exists("daten\\modem3.txt.bak"));
 
@@ -95,8 +95,9 @@ TEST(PortsInTheProgram, StartparameterOfNetworkTwoWritesStart2DatAndEndeTheTable
   EXPECT_TRUE(waitClosed(start));
 
   // No start2.dat yet: the table main.txt holds, with port 4 started.
-  EXPECT_EQ(box.read("daten\\start2.dat"), lines({" 1 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 1 ",
-                                                  " 2 ", " 1 ", " 1 ", " 0 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 2 "}));
+  EXPECT_EQ(box.read("daten\\start2.dat"),
+            lines({" 1 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 1 ",
+                   " 2 ", " 1 ", " 1 ", " 0 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 2 "}));
   EXPECT_FALSE(box.exists("daten\\start.dat.bak"));
 
   ASSERT_TRUE(program.press(main, "Ende"));
