@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "faulty_fs.h"
 #include "temp_dir.h"
 
 namespace {
 
-using testing_support::FaultyFileSystem;
 using testing_support::TempDir;
 
 // Switches as "1"/"0" from switch 1 to 11.
@@ -92,16 +90,6 @@ TEST_F(Chat, AnEmptyAnswerOfTheFilePickerKeepsThePath) {
   chat.chooseWave(2, "D:\\KLANG\\BELL.WAV");
   EXPECT_EQ(chat.settings.waves[2].path, "D:\\KLANG\\BELL.WAV");
   chat.chooseWave(5, "D:\\X.WAV");  // no sixth row
-}
-
-TEST_F(Chat, AFailedSaveIsReportedAndLeavesTheOldFile) {
-  file("11111111111\r\n" + wavesOnly());
-  FaultyFileSystem faulty(fs);
-  ASSERT_TRUE(chat.load(faulty, where).ok());
-  chat.settings.on.fill(false);
-  faulty.failWrite = true;
-  EXPECT_EQ(chat.save(faulty, where).error, "Fehler beim Speichern von <chat.dat>");
-  EXPECT_EQ(file(), "11111111111\r\n" + wavesOnly());
 }
 
 }  // namespace

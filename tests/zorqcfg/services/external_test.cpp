@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "faulty_fs.h"
 #include "temp_dir.h"
 
 namespace {
 
-using testing_support::FaultyFileSystem;
 using testing_support::TempDir;
 using zorq::ExternalPrograms;
 using Field = zorq::ExternalPrograms::Field;
@@ -237,19 +235,6 @@ TEST_F(External, DeletingShowsTheFirstEntryAndTheLastLeavesNothingToEdit) {
   EXPECT_EQ(editor.fields.call, "");
   EXPECT_EQ(editor.fields.level, " 0");
   EXPECT_FALSE(editor.fields.befehl || editor.fields.extern_);
-}
-
-TEST_F(External, AFailedSaveIsReportedAndLeavesTheOldFile) {
-  file(record("A"));
-  FaultyFileSystem faulty(fs);
-  ASSERT_TRUE(editor.load(faulty, where).ok());
-  editor.fields.name = "B";
-  faulty.failReplace = true;
-  EXPECT_EQ(editor.save(faulty, where).error, "Fehler beim Speichern von <extern.dat>");
-  EXPECT_EQ(file(), record("A"));
-  faulty.failReplace = false;
-  ASSERT_TRUE(editor.save(faulty, where).ok());
-  EXPECT_EQ(file().substr(0, 3), "B\r\n");
 }
 
 TEST(ExternalPickers, AnswersBecomeFieldTextsOrLeaveThemAlone) {
