@@ -5,6 +5,8 @@
 #include "ports/frmmodem2.h"
 #include "ports/frmprsspeicher.h"
 #include "ports/frmstart.h"
+#include "services/frmchat.h"
+#include "services/frmextern.h"
 
 namespace zorq {
 
@@ -12,9 +14,9 @@ const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
       {"Batchdateien", nullptr},
       {"Befehlseditor", makeCommandEditor},
-      {"Chatruf", nullptr},
+      {"Chatruf", makeChatCall},
       {"Domainrouting", nullptr},
-      {"externe Programme", nullptr},
+      {"externe Programme", makeExternalPrograms},
       {"Modemparameter", makeModemParameters, Showing::Modal},
       {"Netzdaten", nullptr},
       {"Packer", nullptr},
