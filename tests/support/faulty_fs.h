@@ -1,7 +1,13 @@
 // A file system that passes every call to another one but fails the
 // operations a test chooses, to see how callers cope with write errors.
+//
+// Besides the simple switches, one fault can be armed: the n-th operation of
+// a kind fails. Writing a file is seen as its steps: creating it, writing it
+// in pieces of kWritePiece bytes, flushing it. A failed write leaves the
+// pieces before it on the disk, as a full disk would.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "platform/filesystem.h"
@@ -11,6 +17,28 @@ namespace testing_support {
 class FaultyFileSystem : public plat::FileSystem {
  public:
   explicit FaultyFileSystem(plat::FileSystem& real) : real_(real) {}
+
+  enum class Fault {
+    None,
+    Create,   // creating a file fails; nothing is created
+    Write,    // one piece of a write fails after the pieces before it
+    Flush,    // every byte is written, flushing it fails
+    Replace,  // putting the temporary file in place fails
+    Backup,   // copying the old file as a backup fails
+    Sharing,  // another program holds the target without sharing, past every retry
+  };
+  static constexpr std::size_t kWritePiece = 64;
+
+  // Fails the n-th operation (from 1) of kind from now on; fired() tells
+  // whether it came.
+  void arm(Fault kind, int n) {
+    armed_ = kind;
+    at_ = n;
+    seen_ = 0;
+    fired_ = false;
+    held_.clear();
+  }
+  bool fired() const { return fired_; }
 
   bool failWrite = false;    // writeNew writes half the bytes, then fails
   bool failReplace = false;  // replace fails after the temporary file is complete
@@ -22,23 +50,57 @@ class FaultyFileSystem : public plat::FileSystem {
   txt::Status readAll(const std::string& p, std::string& b) override { return real_.readAll(p, b); }
   txt::Status writeNew(const std::string& p, const std::string& b) override {
     ++writes;
+    if (hit(Fault::Create)) return txt::Status::Fail("creating " + p + " failed");
+    if (armed_ == Fault::Write) {
+      for (std::size_t done = 0; done < std::max<std::size_t>(b.size(), 1); done += kWritePiece)
+        if (hit(Fault::Write)) {
+          real_.writeNew(p, b.substr(0, done));
+          return txt::Status::Fail("writing " + p + " failed: disk full");
+        }
+    }
+    if (hit(Fault::Flush)) {
+      real_.writeNew(p, b);
+      return txt::Status::Fail("flushing " + p + " failed");
+    }
     if (!failWrite) return real_.writeNew(p, b);
     real_.writeNew(p, b.substr(0, b.size() / 2));
     return txt::Status::Fail("disk full");
   }
   txt::Status replace(const std::string& from, const std::string& to) override {
     ++replaces;
+    if (hit(Fault::Replace)) return txt::Status::Fail("replacing " + to + " failed");
+    if (heldBySomebody(to)) return txt::Status::Fail("replacing " + to + " failed: sharing violation");
     return failReplace ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
   }
   txt::Status copy(const std::string& from, const std::string& to) override {
     ++copies;
+    if (hit(Fault::Backup)) return txt::Status::Fail("copying " + from + " failed");
+    if (heldBySomebody(from)) return txt::Status::Fail("copying " + from + " failed: sharing violation");
     return failCopy ? txt::Status::Fail("copy refused") : real_.copy(from, to);
   }
   txt::Status remove(const std::string& p) override { return real_.remove(p); }
   txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
 
  private:
+  bool hit(Fault kind) {
+    if (armed_ != kind || fired_ || ++seen_ != at_) return false;
+    fired_ = true;
+    return true;
+  }
+  // From the n-th replace or copy on, the file it touches stays held.
+  bool heldBySomebody(const std::string& path) {
+    if (armed_ == Fault::Sharing && !fired_ && ++seen_ == at_) {
+      fired_ = true;
+      held_ = path;
+    }
+    return !held_.empty() && held_ == path;
+  }
+
   plat::FileSystem& real_;
+  Fault armed_ = Fault::None;
+  int at_ = 0, seen_ = 0;
+  bool fired_ = false;
+  std::string held_;
 };
 
 }  // namespace testing_support

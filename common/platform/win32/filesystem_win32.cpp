@@ -97,6 +97,12 @@ class Win32FileSystem final : public FileSystem {
   }
 
   txt::Status replace(const std::string& from, const std::string& to) override {
+    // Windows refuses to replace a read-only file; Wine running as root does
+    // not. The sysop made it read-only: keep it so on both.
+    if (info(to).readOnly) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return lastError("replacing", to);
+    }
     // Virus scanners and indexers open files briefly; give them a moment.
     for (int attempt = 0;; ++attempt) {
       if (MoveFileExW(wide(from).c_str(), wide(to).c_str(),
