@@ -1,7 +1,10 @@
 // The run from the first check to the end, and the program group.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "driver.h"
+#include "faulty_fs.h"
 #include "setup_fixture.h"
 
 namespace {
@@ -257,6 +260,46 @@ TEST_F(RunTest, CorruptHeaderStopsBeforeAnything) {
   again.run(screens);
   ASSERT_EQ(f.ui.shown.size(), 1u);
   EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 2)");
+}
+
+// zorq.ini against each step of its save failing: the old ini stays whole,
+// no temporary file is left, and the failure list names it.
+TEST_F(RunTest, EveryFailingStepOfWritingZorqIniKeepsTheOldOneAndIsListed) {
+  using Fault = testing_support::FaultyFileSystem::Fault;
+  int faults = 0;
+  for (Fault kind : {Fault::Create, Fault::Write, Fault::Flush, Fault::Replace, Fault::Sharing}) {
+    for (int n = 1;; ++n) {
+      SetupFixture g;
+      g.distFile("zorq.exe", "server");
+      g.distribution("3,0\r\n2.1\r\n\r\n", "-1\r\nzorq.exe\r\nzorq.exe\r\n");
+      g.tmp.write("win\\zorq.ini", "C:\\ALT\\\r\n 2 \r\n");
+      testing_support::FaultyFileSystem faulty(g.fs);
+      faulty.only = "zorq.ini";
+      faulty.arm(kind, n);
+      setup::Setup s(setup::Environment{faulty, g.sys, g.ui, g.dde, g.menu, g.dist()});
+      ScriptedScreens screens(s);
+      screens.ui = &g.ui;
+      screens.typedPath = g.drive() + "\\Box";
+      s.run(screens);
+      if (!faulty.fired()) {
+        EXPECT_NE(g.tmp.read("win\\zorq.ini"), "C:\\ALT\\\r\n 2 \r\n");
+        break;
+      }
+      ++faults;
+      SCOPED_TRACE("fault " + std::to_string(static_cast<int>(kind)) + " at step " + std::to_string(n));
+      EXPECT_EQ(g.tmp.read("win\\zorq.ini"), "C:\\ALT\\\r\n 2 \r\n");
+      EXPECT_EQ(g.tmp.count(), 3u);  // dist, drive, win: nothing new beside them
+      std::vector<std::string> win;
+      for (const auto& e : std::filesystem::directory_iterator(g.tmp.path() + "win"))
+        win.push_back(e.path().filename().string());
+      EXPECT_EQ(win.size(), 2u) << "left behind in the Windows folder";
+      ASSERT_EQ(screens.boxesBeforeTheEnd, 2u);
+      EXPECT_NE(g.ui.shown[1].text.find("konnten nicht installiert werden"), std::string::npos);
+      EXPECT_NE(g.ui.shown[1].text.find(g.sys.windowsDir + "zorq.ini"), std::string::npos);
+      if (HasFailure()) return;
+    }
+  }
+  EXPECT_GE(faults, 5);
 }
 
 }  // namespace

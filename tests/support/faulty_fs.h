@@ -39,6 +39,9 @@ class FaultyFileSystem : public plat::FileSystem {
     held_.clear();
   }
   bool fired() const { return fired_; }
+  // When set, only operations on paths that contain it count for the armed
+  // fault.
+  std::string only;
 
   bool failWrite = false;    // writeNew writes half the bytes, then fails
   bool failReplace = false;  // replace fails after the temporary file is complete
@@ -50,15 +53,15 @@ class FaultyFileSystem : public plat::FileSystem {
   txt::Status readAll(const std::string& p, std::string& b) override { return real_.readAll(p, b); }
   txt::Status writeNew(const std::string& p, const std::string& b) override {
     ++writes;
-    if (hit(Fault::Create)) return txt::Status::Fail("creating " + p + " failed");
+    if (hit(Fault::Create, p)) return txt::Status::Fail("creating " + p + " failed");
     if (armed_ == Fault::Write) {
       for (std::size_t done = 0; done < std::max<std::size_t>(b.size(), 1); done += kWritePiece)
-        if (hit(Fault::Write)) {
+        if (hit(Fault::Write, p)) {
           real_.writeNew(p, b.substr(0, done));
           return txt::Status::Fail("writing " + p + " failed: disk full");
         }
     }
-    if (hit(Fault::Flush)) {
+    if (hit(Fault::Flush, p)) {
       real_.writeNew(p, b);
       return txt::Status::Fail("flushing " + p + " failed");
     }
@@ -68,13 +71,13 @@ class FaultyFileSystem : public plat::FileSystem {
   }
   txt::Status replace(const std::string& from, const std::string& to) override {
     ++replaces;
-    if (hit(Fault::Replace)) return txt::Status::Fail("replacing " + to + " failed");
+    if (hit(Fault::Replace, to)) return txt::Status::Fail("replacing " + to + " failed");
     if (heldBySomebody(to)) return txt::Status::Fail("replacing " + to + " failed: sharing violation");
     return failReplace ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
   }
   txt::Status copy(const std::string& from, const std::string& to) override {
     ++copies;
-    if (hit(Fault::Backup)) return txt::Status::Fail("copying " + from + " failed");
+    if (hit(Fault::Backup, from)) return txt::Status::Fail("copying " + from + " failed");
     if (heldBySomebody(from)) return txt::Status::Fail("copying " + from + " failed: sharing violation");
     return failCopy ? txt::Status::Fail("copy refused") : real_.copy(from, to);
   }
@@ -82,14 +85,15 @@ class FaultyFileSystem : public plat::FileSystem {
   txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
 
  private:
-  bool hit(Fault kind) {
-    if (armed_ != kind || fired_ || ++seen_ != at_) return false;
+  bool counts(const std::string& path) const { return only.empty() || path.find(only) != std::string::npos; }
+  bool hit(Fault kind, const std::string& path) {
+    if (armed_ != kind || fired_ || !counts(path) || ++seen_ != at_) return false;
     fired_ = true;
     return true;
   }
   // From the n-th replace or copy on, the file it touches stays held.
   bool heldBySomebody(const std::string& path) {
-    if (armed_ == Fault::Sharing && !fired_ && ++seen_ == at_) {
+    if (armed_ == Fault::Sharing && !fired_ && counts(path) && ++seen_ == at_) {
       fired_ = true;
       held_ = path;
     }
