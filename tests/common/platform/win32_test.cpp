@@ -83,6 +83,21 @@ TEST(Win32System, ShortAndLongPathsOfAFolderWithBlanks) {
   EXPECT_EQ(system.shortPath(dir.file("fehlt")), dir.file("fehlt"));
 }
 
+// Long names are looked up too: each folder comes back in the case the
+// file system stores, up to the first one that does not exist.
+TEST(Win32System, LongPathsTakeTheStoredCase) {
+  TempDir dir;
+  dir.write("Valmorin Box\\Daten\\x", "");
+  auto endsWith = [](const std::string& s, const std::string& end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+  };
+  auto& system = plat::localSystem();
+  std::string got = system.longPath(dir.file("VALMORIN BOX\\DATEN\\"));
+  EXPECT_TRUE(endsWith(got, "\\Valmorin Box\\Daten\\")) << got;
+  got = system.longPath(dir.file("valmorin box\\FEHLT\\x"));
+  EXPECT_TRUE(endsWith(got, "\\Valmorin Box\\FEHLT\\x")) << got;
+}
+
 TEST(Win32System, StartsAProgramWithBlanksInItsPath) {
   TempDir dir;
   const std::string copy = dir.file("mit Blank.exe");
