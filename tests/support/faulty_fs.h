@@ -46,6 +46,7 @@ class FaultyFileSystem : public plat::FileSystem {
   bool failWrite = false;    // writeNew writes half the bytes, then fails
   bool failReplace = false;  // replace fails after the temporary file is complete
   bool failCopy = false;
+  bool cutCopy = false;  // copy writes half the source, then fails (a program killed while copying)
   int writes = 0, replaces = 0, copies = 0;
 
   plat::FileInfo info(const std::string& p) override { return real_.info(p); }
@@ -69,6 +70,13 @@ class FaultyFileSystem : public plat::FileSystem {
     real_.writeNew(p, b.substr(0, b.size() / 2));
     return txt::Status::Fail("disk full");
   }
+  txt::Status createNew(const std::string& p, bool& taken) override {
+    if (hit(Fault::Create, p)) {
+      taken = false;
+      return txt::Status::Fail("creating " + p + " failed");
+    }
+    return real_.createNew(p, taken);
+  }
   txt::Status replace(const std::string& from, const std::string& to) override {
     ++replaces;
     if (hit(Fault::Replace, to)) return txt::Status::Fail("replacing " + to + " failed");
@@ -79,6 +87,12 @@ class FaultyFileSystem : public plat::FileSystem {
     ++copies;
     if (hit(Fault::Backup, from)) return txt::Status::Fail("copying " + from + " failed");
     if (heldBySomebody(from)) return txt::Status::Fail("copying " + from + " failed: sharing violation");
+    if (cutCopy) {
+      std::string bytes;
+      real_.readAll(from, bytes);
+      real_.writeNew(to, bytes.substr(0, bytes.size() / 2));
+      return txt::Status::Fail("copy cut short");
+    }
     return failCopy ? txt::Status::Fail("copy refused") : real_.copy(from, to);
   }
   txt::Status remove(const std::string& p) override { return real_.remove(p); }
