@@ -102,8 +102,9 @@ class Dialog {
 // every other enabled window of the thread refuses input until the loop
 // returns, and the dialogs whose handlers started the loop are not destroyed
 // meanwhile (Dialog::End waits). owner is left to the modal window, which
-// disables it itself; an owner that was disabled already stays so. DoModal and the message and input boxes
-// use it; a view that shows any other modal window must too.
+// disables it itself; an owner that was disabled already stays so. DoModal
+// and the message and input boxes use it; a view that shows any other modal
+// window must too.
 class ModalScope {
  public:
   explicit ModalScope(HWND owner);
