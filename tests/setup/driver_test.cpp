@@ -274,7 +274,7 @@ TEST_F(RunTest, EveryFailingStepOfWritingZorqIniKeepsTheOldOneAndIsListed) {
       g.distribution("3,0\r\n2.1\r\n\r\n", "-1\r\nzorq.exe\r\nzorq.exe\r\n");
       g.tmp.write("win\\zorq.ini", "C:\\ALT\\\r\n 2 \r\n");
       testing_support::FaultyFileSystem faulty(g.fs);
-      faulty.only = "zorq.ini";
+      faulty.failOnly = "zorq.ini";
       faulty.arm(kind, n);
       setup::Setup s(setup::Environment{faulty, g.sys, g.ui, g.dde, g.menu, g.dist()});
       ScriptedScreens screens(s);

@@ -39,14 +39,12 @@ class FaultyFileSystem : public plat::FileSystem {
     held_.clear();
   }
   bool fired() const { return fired_; }
-  // When set, only operations on paths that contain it count for the armed
-  // fault.
-  std::string only;
 
   bool failWrite = false;    // writeNew writes half the bytes, then fails
   bool failReplace = false;  // replace fails after the temporary file is complete
   bool failCopy = false;
   bool cutCopy = false;  // copy writes half the source, then fails (a program killed while copying)
+  std::string failOnly;  // when set, only files whose path contains it fail (armed faults too)
   int writes = 0, replaces = 0, copies = 0;
 
   plat::FileInfo info(const std::string& p) override { return real_.info(p); }
@@ -66,7 +64,7 @@ class FaultyFileSystem : public plat::FileSystem {
       real_.writeNew(p, b);
       return txt::Status::Fail("flushing " + p + " failed");
     }
-    if (!failWrite) return real_.writeNew(p, b);
+    if (!failWrite || !hits(p)) return real_.writeNew(p, b);
     real_.writeNew(p, b.substr(0, b.size() / 2));
     return txt::Status::Fail("disk full");
   }
@@ -81,7 +79,7 @@ class FaultyFileSystem : public plat::FileSystem {
     ++replaces;
     if (hit(Fault::Replace, to)) return txt::Status::Fail("replacing " + to + " failed");
     if (heldBySomebody(to)) return txt::Status::Fail("replacing " + to + " failed: sharing violation");
-    return failReplace ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
+    return failReplace && hits(to) ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
   }
   txt::Status copy(const std::string& from, const std::string& to) override {
     ++copies;
@@ -93,21 +91,21 @@ class FaultyFileSystem : public plat::FileSystem {
       real_.writeNew(to, bytes.substr(0, bytes.size() / 2));
       return txt::Status::Fail("copy cut short");
     }
-    return failCopy ? txt::Status::Fail("copy refused") : real_.copy(from, to);
+    return failCopy && hits(to) ? txt::Status::Fail("copy refused") : real_.copy(from, to);
   }
   txt::Status remove(const std::string& p) override { return real_.remove(p); }
   txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
 
  private:
-  bool counts(const std::string& path) const { return only.empty() || path.find(only) != std::string::npos; }
+  bool hits(const std::string& p) const { return failOnly.empty() || p.find(failOnly) != std::string::npos; }
   bool hit(Fault kind, const std::string& path) {
-    if (armed_ != kind || fired_ || !counts(path) || ++seen_ != at_) return false;
+    if (armed_ != kind || fired_ || !hits(path) || ++seen_ != at_) return false;
     fired_ = true;
     return true;
   }
   // From the n-th replace or copy on, the file it touches stays held.
   bool heldBySomebody(const std::string& path) {
-    if (armed_ == Fault::Sharing && !fired_ && counts(path) && ++seen_ == at_) {
+    if (armed_ == Fault::Sharing && !fired_ && hits(path) && ++seen_ == at_) {
       fired_ = true;
       held_ = path;
     }
