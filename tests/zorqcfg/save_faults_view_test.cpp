@@ -86,7 +86,7 @@ const std::vector<SaveCase>& saveCases() {
       {"Chat", {"daten\\chat.dat"}, dialogOf<zorq::frmchat>(), {"nach Chatgrund fragen"}},
       {"Ende",
        {"zorq.ini", "daten\\main.txt"},
-       [](zorq::Context& ctx) { return std::make_unique<zorq::haupt>(ctx, false); },
+       [](zorq::Context& ctx) { return std::make_unique<zorq::haupt>(ctx, zorq::StartState{}); },
        {"Boxname", "Neue Box"},
        "Ende"},
   };
