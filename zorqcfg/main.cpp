@@ -9,6 +9,7 @@
 #include "core/main_settings.h"
 #include "core/pickers_win32.h"
 #include "platform/filesystem.h"
+#include "platform/save.h"
 #include "platform/system.h"
 #include "ui/win32/services_win32.h"
 
@@ -24,6 +25,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // Without zorq.ini the user has been told; nothing is written.
   auto where = zorq::resolveStartup(system, fs, services);
   if (!where) return 1;
+
+  // A run that was killed while saving left its temporary files behind.
+  for (const std::string& folder : {where->windowsDir, where->installDir, where->settingsFile("")})
+    plat::removeLeftoverTemporaries(fs, folder);
 
   zorq::MainSettings settings;
   zorq::StartState start = zorq::loadAtStart(fs, *where, settings, services);

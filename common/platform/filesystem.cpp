@@ -16,4 +16,6 @@ txt::Status FileSystem::createNew(const std::string& path, bool& taken) {
   return writeNew(path, {});
 }
 
+std::vector<std::string> FileSystem::filesEndingWith(const std::string&, const std::string&) { return {}; }
+
 }  // namespace plat

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "text/status.h"
 
@@ -39,6 +40,9 @@ class FileSystem {
   virtual txt::Status remove(const std::string& path) = 0;
   // Creates one directory; an existing directory is no error.
   virtual txt::Status makeDirectory(const std::string& path) = 0;
+  // The names (without folder) of the files in folder (ending with "\")
+  // whose names end with suffix. A file system that cannot list says none.
+  virtual std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix);
 };
 
 // An existing ordinary file: a directory, a hidden or a system file counts as
@@ -51,5 +55,8 @@ FileSystem& localFileSystem();
 
 // The id of the running process: part of names no other process uses.
 unsigned long processId();
+
+// Whether a process with this id runs now.
+bool processRunning(unsigned long id);
 
 }  // namespace plat

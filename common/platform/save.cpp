@@ -86,6 +86,40 @@ txt::Status copyFile(FileSystem& fs, const std::string& from, const std::string&
   return status;
 }
 
+namespace {
+
+bool digitsOnly(const std::string& s) {
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The process id in a temporary name "<name>.<process id>-<counter>.new~",
+// or 0 when the name is not of that form.
+unsigned long ownerOf(const std::string& name) {
+  const std::string suffix = ".new~";
+  if (name.size() <= suffix.size()) return 0;
+  const std::string stem = name.substr(0, name.size() - suffix.size());
+  const std::size_t dot = stem.rfind('.');
+  if (dot == std::string::npos) return 0;
+  const std::string tail = stem.substr(dot + 1);
+  const std::size_t dash = tail.find('-');
+  if (dash == std::string::npos || !digitsOnly(tail.substr(0, dash)) || !digitsOnly(tail.substr(dash + 1)) ||
+      dash > 9)
+    return 0;
+  return std::stoul(tail.substr(0, dash));
+}
+
+}  // namespace
+
+int removeLeftoverTemporaries(FileSystem& fs, const std::string& folder) {
+  int removed = 0;
+  for (const std::string& name : fs.filesEndingWith(folder, ".new~")) {
+    const unsigned long owner = ownerOf(name);
+    if (owner == 0 || owner == processId() || processRunning(owner)) continue;
+    if (fs.remove(folder + name)) ++removed;
+  }
+  return removed;
+}
+
 std::string saveErrorMessage(const std::string& name, const txt::Status& status) {
   std::string text = "Fehler beim Speichern von <" + name + ">";
   if (!status.error.empty()) text += "\r\n" + status.error;

@@ -47,6 +47,12 @@ txt::Status copyFile(FileSystem& fs, const std::string& from, const std::string&
 // it did not exist yet.
 txt::Status createTemporary(FileSystem& fs, const std::string& path, std::string& temporary);
 
+// Removes the temporary files a save of an ended process left in folder
+// (ending with "\"), say when the program was killed while saving: only
+// names of createTemporary's form whose process no longer runs. Returns how
+// many went.
+int removeLeftoverTemporaries(FileSystem& fs, const std::string& folder);
+
 // The message a dialog shows when saving the file name failed:
 // "Fehler beim Speichern von <name>", then the reason on a line of its own.
 std::string saveErrorMessage(const std::string& name, const txt::Status& status);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/filesystem.h"
 
@@ -95,6 +96,9 @@ class FaultyFileSystem : public plat::FileSystem {
   }
   txt::Status remove(const std::string& p) override { return real_.remove(p); }
   txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
+  std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix) override {
+    return real_.filesEndingWith(folder, suffix);
+  }
 
  private:
   bool hits(const std::string& p) const { return failOnly.empty() || p.find(failOnly) != std::string::npos; }

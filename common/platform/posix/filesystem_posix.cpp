@@ -1,6 +1,7 @@
 // A stand-in for the native unit tests: "\" in paths becomes "/", and a
 // file whose name starts with a dot counts as hidden, as Wine shows it.
 #include <fcntl.h>
+#include <signal.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,6 +117,18 @@ class PosixFileSystem final : public FileSystem {
     return {};
   }
 
+  std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix) override {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(local(folder), ec)) {
+      std::string name = entry.path().filename().string();
+      if (entry.is_regular_file(ec) && name.size() >= suffix.size() &&
+          name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+        names.push_back(name);
+    }
+    return names;
+  }
+
   txt::Status makeDirectory(const std::string& path) override {
     if (::mkdir(local(path).c_str(), 0755) == 0) return {};
     if (errno == EEXIST && info(path).directory) return {};
@@ -131,5 +144,7 @@ FileSystem& localFileSystem() {
 }
 
 unsigned long processId() { return static_cast<unsigned long>(::getpid()); }
+
+bool processRunning(unsigned long id) { return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM; }
 
 }  // namespace plat

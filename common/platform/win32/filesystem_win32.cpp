@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/filesystem.h"
 #include "platform/win32/wide.h"
@@ -145,6 +146,21 @@ class Win32FileSystem final : public FileSystem {
     return {};
   }
 
+  std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix) override {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW(wide(folder + "*" + suffix).c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+      std::string name = narrow(found.cFileName);
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && name.size() >= suffix.size() &&
+          name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+        names.push_back(name);
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
+    return names;
+  }
+
   txt::Status makeDirectory(const std::string& path) override {
     if (CreateDirectoryW(wide(path).c_str(), nullptr)) return {};
     if (GetLastError() == ERROR_ALREADY_EXISTS && info(path).directory) return {};
@@ -160,5 +176,13 @@ FileSystem& localFileSystem() {
 }
 
 unsigned long processId() { return GetCurrentProcessId(); }
+
+bool processRunning(unsigned long id) {
+  HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, id);
+  if (h == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;  // there, but not ours to open
+  bool running = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+  CloseHandle(h);
+  return running;
+}
 
 }  // namespace plat

@@ -148,4 +148,20 @@ TEST(Save, KeepsTheUnreadableFileAsBakOnlyWhenAsked) {
   EXPECT_FALSE(dir.exists("neu.txt.bak"));
 }
 
+TEST(Save, LeftoverTemporariesOfEndedProcessesAreRemovedAndNoOthers) {
+  TempDir dir;
+  const std::string mine = "main.txt." + std::to_string(plat::processId()) + "-7.new~";
+  dir.write("main.txt", kOld);
+  dir.write("main.txt.999999-3.new~", "halb");  // a process that ended while saving
+  dir.write("befehle.txt.999998-12.new~", "");
+  dir.write(mine, "meins");             // a save of this process is under way
+  dir.write("notiz.new~", "not ours");  // no temporary name of a save
+  dir.write("main.txt.bak", kOld);
+  EXPECT_EQ(plat::removeLeftoverTemporaries(plat::localFileSystem(), dir.path()), 2);
+  EXPECT_FALSE(dir.exists("main.txt.999999-3.new~"));
+  EXPECT_FALSE(dir.exists("befehle.txt.999998-12.new~"));
+  EXPECT_TRUE(dir.exists(mine) && dir.exists("notiz.new~") && dir.exists("main.txt.bak"));
+  EXPECT_EQ(dir.read("main.txt"), kOld);
+}
+
 }  // namespace
