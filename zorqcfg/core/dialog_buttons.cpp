@@ -1,6 +1,8 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "schedule/frmzeit.h"
+#include "schedule/frmzusa.h"
 
 namespace zorq {
 
@@ -19,9 +21,9 @@ const DialogButtons& dialogButtons() {
       {"Startparameter", nullptr},
       {"Texte", nullptr},
       {"Voreinstellungen f\xfcr neuen User", nullptr},
-      {"Zeitplan", nullptr},
+      {"Zeitplan", makeScheduleEditor},
       {"Fenster", nullptr},
-      {"Zusatztools im Server", nullptr},
+      {"Zusatztools im Server", makeToolsManager},
       {"Sonstiges", nullptr},
   }};
   return buttons;
