@@ -14,8 +14,8 @@ class DialogQuestions final : public ScheduleQuestions {
  public:
   DialogQuestions(Context& ctx, HWND owner) : ctx_(ctx), owner_(owner) {}
 
-  int choosePort() override { return -1; }
-  std::optional<NetBox> chooseNetBox() override { return std::nullopt; }
+  int choosePort() override { return ctx_.pickers.pickPort(); }
+  std::optional<NetBoxChoice> chooseNetBox() override { return ctx_.pickers.pickNetBox(); }
 
   std::string askOnOff(const std::string& abfragetext) override {
     frmsperre query(abfragetext);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/installation.h"
+#include "core/pickers.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 #include "ui/services.h"
@@ -100,10 +101,6 @@ std::string netCallEvent(int port, const std::string& box, const std::string& ma
 // The answers the editor's event commands ask for: the small modal dialogs.
 class ScheduleQuestions {
  public:
-  struct NetBox {
-    std::string name;  // as listed by the picker
-    int type = 0;      // its net box type (1: Janus2)
-  };
   virtual ~ScheduleQuestions() = default;
   // The port chooser for a number only: 0 to 8, or -1 when cancelled.
   virtual int choosePort() = 0;
@@ -111,7 +108,7 @@ class ScheduleQuestions {
   // "ON", "OFF", or "" when it was closed without an answer.
   virtual std::string askOnOff(const std::string& abfragetext) = 0;
   // The net box picker: nothing when cancelled.
-  virtual std::optional<NetBox> chooseNetBox() = 0;
+  virtual std::optional<NetBoxChoice> chooseNetBox() = 0;
   // The dialog `janus2`: the call mode after it closed (the previous one
   // when it was closed without a choice).
   virtual int askJanusMode() = 0;

@@ -182,7 +182,7 @@ TEST_F(EditorView, ExecuteAsksForAnyFileAndStopsWhenCancelled) {
   click(d, IDB_FRMZEIT_EXECUTE);
   EXPECT_EQ(ereignis(), "DOSC C:\\VALMORIN\\TOOLS\\SICHERN.BAT");
   EXPECT_EQ(events()[0], "DOSC C:\\VALMORIN\\TOOLS\\SICHERN.BAT");
-  EXPECT_EQ(pickers.masks, (Strings{"", ""}));
+  EXPECT_EQ(pickers.asked, (Strings{"file:", "file:"}));
 }
 
 bool checked(HWND woch, int day) { return IsDlgButtonChecked(woch, IDX_FRMWOCH_TAG + day) == BST_CHECKED; }
@@ -240,6 +240,113 @@ TEST_F(EditorView, WochentagOnAnEventWithoutMarkerChecksAllDays) {
   click(d, IDB_FRMZEIT_WOCHENTAG);
   EXPECT_EQ(ereignis(), "CRCH *(Mon,Fri)");
   EXPECT_EQ(events()[0], "CRCH *(Mon,Fri)");
+}
+
+// The on/off query: checks its caption and label, then presses a button (or
+// the close box for 0).
+ModalScript::Play answerQuery(const std::string& label, int button, std::string* shown = nullptr) {
+  return [=](HWND w) {
+    EXPECT_EQ(ui::WindowText(w), "Abfrage");
+    EXPECT_EQ(textOf(w, IDT_FRMSPERRE_LABEL), label);
+    if (shown != nullptr) *shown = textOf(w, IDT_FRMSPERRE_LABEL);
+    button == 0 ? closeBox(w) : click(w, button);
+  };
+}
+
+std::optional<zorq::NetBoxChoice> netBox(const std::string& name, int position,
+                                         std::vector<std::int16_t> types) {
+  std::int16_t type = types[static_cast<std::size_t>(position)];
+  return zorq::NetBoxChoice{name, position, type, std::move(types)};
+}
+
+TEST_F(EditorView, PortAsksForThePortThenOnOrOffUnderTheLabelPort) {
+  open(kThree);
+  pickers.ports = {3};
+  {
+    ModalScript script({answerQuery("Port", IDB_FRMSPERRE_AUS)});
+    click(d, IDB_FRMZEIT_PORT);
+  }
+  EXPECT_EQ(ereignis(), "PORT 3 OFF");
+  EXPECT_EQ(events()[0], "PORT 3 OFF");
+
+  // Cancelled at the port: no query; closed query: nothing changes.
+  click(d, IDB_FRMZEIT_PORT);
+  pickers.ports = {5};
+  {
+    ModalScript script({answerQuery("Port", 0)});
+    click(d, IDB_FRMZEIT_PORT);
+  }
+  EXPECT_EQ(ereignis(), "PORT 3 OFF");
+  EXPECT_EQ(pickers.asked, (Strings{"port", "port", "port"}));
+}
+
+TEST_F(EditorView, NetzsperreShowsTheLabelNetzsperreAndBuildsSper) {
+  open(kThree);
+  choose(d, IDL_FRMZEIT_ZEITEN, 1);
+  pickers.ports = {0, 2};
+  {
+    ModalScript script({answerQuery("Port", IDB_FRMSPERRE_AN), answerQuery("Netzsperre", IDB_FRMSPERRE_AN)});
+    click(d, IDB_FRMZEIT_PORT);        // the label is Port here ...
+    click(d, IDB_FRMZEIT_NETZSPERRE);  // ... and Netzsperre again here
+  }
+  EXPECT_EQ(ereignis(), "SPER 2 ON");
+  EXPECT_EQ(events()[1], "SPER 2 ON");
+  click(d, IDB_FRMZEIT_NETZSPERRE);  // port chooser cancelled
+  EXPECT_EQ(ereignis(), "SPER 2 ON");
+}
+
+TEST_F(EditorView, NetzanrufAsksForTheJanus2ModeOnlyForAJanus2Box) {
+  open(kThree);
+  pickers.ports = {1, 2};
+  pickers.netBoxes = {netBox("WESTHOF", 0, {0, 1}), netBox("HANSEBOX", 1, {0, 1})};
+  click(d, IDB_FRMZEIT_NETZANRUF);  // no dialog of its own
+  EXPECT_EQ(ereignis(), "CALL 1 WESTHOF");
+  {
+    ModalScript script({[](HWND w) {
+      EXPECT_EQ(textOf(w, IDT_JANUS2_LABEL), "Janus2 Netzanrufmodus");
+      click(w, IDB_JANUS2_NICHTSEMPFANGEN);
+    }});
+    click(d, IDB_FRMZEIT_NETZANRUF);
+  }
+  EXPECT_EQ(ereignis(), "CALL 2 HANSEBOX|H");
+  EXPECT_EQ(events()[0], "CALL 2 HANSEBOX|H");
+  EXPECT_EQ(pickers.asked, (Strings{"port", "box", "port", "box"}));
+}
+
+TEST_F(EditorView, NetzanrufStopsAtEveryCancelAndKeepsTheJanus2ModeOfBefore) {
+  zorq::janusmodusOfThisRun() = zorq::kJanusPms;
+  open(kThree);
+  pickers.ports = {-1, 4, 4};
+  pickers.netBoxes = {std::nullopt, netBox("K\xdcSTENFUNK", 0, {1})};
+  click(d, IDB_FRMZEIT_NETZANRUF);  // no port
+  click(d, IDB_FRMZEIT_NETZANRUF);  // no box
+  EXPECT_EQ(ereignis(), "CRCH");
+  {
+    ModalScript script({[](HWND w) { closeBox(w); }});  // Janus2 dialog closed: the mode of before
+    click(d, IDB_FRMZEIT_NETZANRUF);
+  }
+  EXPECT_EQ(ereignis(), "CALL 4 K\xdcSTENFUNK|P");
+  EXPECT_EQ(pickers.asked, (Strings{"port", "port", "box", "port", "box"}));
+  zorq::janusmodusOfThisRun() = zorq::kJanusNormal;
+}
+
+TEST_F(EditorView, OnAnEmptyListTheEventButtonsChangeNothingEvenWhenAnswered) {
+  open();
+  pickers.files = {"C:\\X.BAT"};
+  pickers.ports = {1, 1, 1};
+  pickers.netBoxes = {netBox("HANSEBOX", 0, {1})};
+  {
+    ModalScript script({answerQuery("Port", IDB_FRMSPERRE_AN), answerQuery("Netzsperre", IDB_FRMSPERRE_AUS),
+                        [](HWND w) { click(w, IDB_JANUS2_NORMAL); }});
+    for (int button : {IDB_FRMZEIT_CRUNCHER, IDB_FRMZEIT_EXECUTE, IDB_FRMZEIT_PORT, IDB_FRMZEIT_NETZSPERRE,
+                       IDB_FRMZEIT_NETZANRUF})
+      click(d, button);
+  }
+  EXPECT_TRUE(times().empty());
+  EXPECT_EQ(ereignis(), "");
+  EXPECT_EQ(pickers.asked, (Strings{"file:", "port", "port", "port", "box"}));
+  click(d, IDB_FRMZEIT_OK);
+  EXPECT_EQ(file(), " 0\r\n");
 }
 
 }  // namespace

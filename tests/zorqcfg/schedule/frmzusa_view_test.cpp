@@ -79,7 +79,7 @@ TEST_F(ManagerView, WahlTakesThePathOfAnyFileAndLoeschenEmptiesTheList) {
   EXPECT_EQ(calls(), (Strings{"C:\\TOOLS\\SCAN.EXE"}));
   click(d, IDB_FRMZUSA_WAHL);  // cancelled: the call stays
   EXPECT_EQ(calls(), (Strings{"C:\\TOOLS\\SCAN.EXE"}));
-  EXPECT_EQ(pickers.masks, (Strings{"", "", ""}));
+  EXPECT_EQ(pickers.asked, (Strings{"file:", "file:", "file:"}));
   click(d, IDB_FRMZUSA_LOESCHEN);
   EXPECT_TRUE(names().empty());
   EXPECT_TRUE(calls().empty());

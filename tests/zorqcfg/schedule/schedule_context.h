@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/context.h"
@@ -18,17 +19,27 @@
 
 namespace testing_support {
 
-// Answers the pickers from queues (nothing when a queue is empty) and
-// records what was asked.
+// Answers the pickers from queues (nothing, or -1 for a port, when a queue
+// is empty) and records what was asked.
 class SchedulePickers : public zorq::Pickers {
  public:
   std::deque<std::string> files;
-  std::vector<std::string> masks;  // the pattern of each file picker shown
+  std::deque<int> ports;
+  std::deque<std::optional<zorq::NetBoxChoice>> netBoxes;
+  std::vector<std::string> asked;  // "file:<pattern>", "port", "box", in order
 
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string& dateimaske) override {
-    masks.push_back(dateimaske);
+    asked.push_back("file:" + dateimaske);
     return next(files);
+  }
+  int pickPort() override {
+    asked.push_back("port");
+    return ports.empty() ? -1 : next(ports);
+  }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override {
+    asked.push_back("box");
+    return next(netBoxes);
   }
   std::string pickUser() override { return {}; }
   std::string pickGroup() override { return {}; }

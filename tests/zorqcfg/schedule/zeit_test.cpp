@@ -210,11 +210,16 @@ TEST(ScheduleRules, EventFormsAndJanus2Markers) {
   EXPECT_EQ(zorq::netCallEvent(2, "HANSEBOX", zorq::janusMarker(4)), "CALL 2 HANSEBOX|H");
 }
 
+// The picker's answer for the box at position 0 of that type.
+std::optional<zorq::NetBoxChoice> box(const std::string& name, std::int16_t type) {
+  return zorq::NetBoxChoice{name, 0, type, {type}};
+}
+
 // Answers the editor's questions from queues and records what was asked.
 struct ScriptedQuestions : zorq::ScheduleQuestions {
   std::deque<int> ports, modes;
   std::deque<std::string> onOff, files;
-  std::deque<std::optional<NetBox>> boxes;
+  std::deque<std::optional<zorq::NetBoxChoice>> boxes;
   std::deque<std::optional<std::string>> weekdays;
   std::vector<std::string> asked;  // what was opened, with its input
 
@@ -222,7 +227,9 @@ struct ScriptedQuestions : zorq::ScheduleQuestions {
   std::string askOnOff(const std::string& label) override {
     return take(onOff, std::string(), "onoff:" + label);
   }
-  std::optional<NetBox> chooseNetBox() override { return take(boxes, std::optional<NetBox>(), "box"); }
+  std::optional<zorq::NetBoxChoice> chooseNetBox() override {
+    return take(boxes, std::optional<zorq::NetBoxChoice>(), "box");
+  }
   int askJanusMode() override { return take(modes, 0, "janus"); }
   std::string chooseFile() override { return take(files, std::string(), "file"); }
   std::optional<std::string> chooseWeekdays(const std::string& days) override {
@@ -257,8 +264,7 @@ TEST_F(Schedule, EventCommandsBuildTheirFormsAndStopAtEveryCancel) {
 
   ask.asked.clear();
   ask.ports = {1, 2, -1, 4};
-  ask.boxes = {zorq::ScheduleQuestions::NetBox{"WESTHOF", 0}, zorq::ScheduleQuestions::NetBox{"HANSEBOX", 1},
-               std::nullopt};
+  ask.boxes = {box("WESTHOF", 0), box("HANSEBOX", 1), std::nullopt};
   ask.modes = {4};
   editor.netzanruf(ask);
   EXPECT_EQ(editor.eventField, "CALL 1 WESTHOF");
@@ -283,7 +289,7 @@ TEST_F(Schedule, JanusModesGiveTheirMarkersAndUnknownModesNone) {
   const char* expected[] = {"CALL 0 J", "CALL 0 J|P", "CALL 0 J|N", "CALL 0 J|M", "CALL 0 J|H", "CALL 0 J"};
   for (int mode = 0; mode <= 5; ++mode) {
     ask.ports = {0};
-    ask.boxes = {zorq::ScheduleQuestions::NetBox{"J", zorq::kJanus2BoxType}};
+    ask.boxes = {box("J", zorq::kJanus2BoxType)};
     ask.modes = {mode};
     editor.netzanruf(ask);
     EXPECT_EQ(editor.eventField, expected[mode]) << mode;
@@ -294,7 +300,7 @@ TEST_F(Schedule, OnAnEmptyListTheEventCommandsAskButChangeNothing) {
   ScriptedQuestions ask;
   ask.ports = {1, 1, 1};
   ask.onOff = {"ON", "ON"};
-  ask.boxes = {zorq::ScheduleQuestions::NetBox{"WESTHOF", 0}};
+  ask.boxes = {box("WESTHOF", 0)};
   ask.files = {"C:\\X.BAT"};
   editor.cruncher();
   editor.execute(ask);
