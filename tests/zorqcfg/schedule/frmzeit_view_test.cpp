@@ -96,15 +96,6 @@ TEST_F(EditorView, NeuOnAnEmptyListMakesTheEntryAndOkWritesItLast) {
   EXPECT_EQ(file(), " 2\r\n23:59\r\nCRCH\r\n01:00\r\n\r\n");
 }
 
-TEST_F(EditorView, LoeschenAsksNothingAndSelectsTheFirst) {
-  open(kThree);
-  choose(d, IDL_FRMZEIT_ZEITEN, 1);
-  click(d, IDB_FRMZEIT_LOESCHEN);
-  EXPECT_EQ(times(), (Strings{"08:00", "10:00"}));
-  expectSelected(0);
-  EXPECT_TRUE(ui.shown.empty());
-}
-
 TEST_F(EditorView, SortierenNormalisesAndSortsAndTellsEachMalformedTime) {
   open(" 4\r\n23:59\r\na\r\n7:30\r\nb\r\n12:00\r\nc\r\nabc\r\nd\r\n");
   choose(d, IDL_FRMZEIT_ZEITEN, 2);

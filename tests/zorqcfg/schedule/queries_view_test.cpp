@@ -1,11 +1,8 @@
-// The small dialogs of the schedule editor on their own: the on/off query,
-// the Janus2 call mode and the weekday chooser.
+// The Janus2 call mode and the weekday chooser on their own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "schedule/frmsperre.h"
-#include "schedule/frmsperre_ids.h"
 #include "schedule/frmwoch.h"
 #include "schedule/frmwoch_ids.h"
 #include "schedule/janus2.h"
@@ -15,33 +12,6 @@
 namespace {
 
 using namespace testing_support;
-
-TEST(Queries, SperreShowsItsLabelAndAnswersOnOffOrNothing) {
-  struct Case {
-    std::string abfragetext, label;
-    int button;
-    std::string answer;
-  };
-  for (const Case& c :
-       {Case{"Port", "Port", IDB_FRMSPERRE_AN, "ON"}, Case{"", "Netzsperre", IDB_FRMSPERRE_AUS, "OFF"},
-        Case{"", "Netzsperre", IDCANCEL, ""}}) {
-    zorq::frmsperre query(c.abfragetext);
-    std::string caption, label, an, aus;
-    ModalScript script({[&](HWND w) {
-      caption = ui::WindowText(w);
-      label = textOf(w, IDT_FRMSPERRE_LABEL);
-      an = textOf(w, IDB_FRMSPERRE_AN);
-      aus = textOf(w, IDB_FRMSPERRE_AUS);
-      c.button == IDCANCEL ? closeBox(w) : click(w, c.button);
-    }});
-    query.DoModal(nullptr);
-    EXPECT_EQ(caption, "Abfrage");
-    EXPECT_EQ(label, c.label);
-    EXPECT_EQ(an, "&An");
-    EXPECT_EQ(aus, "A&us");
-    EXPECT_EQ(query.sperrwahl(), c.answer);
-  }
-}
 
 TEST(Queries, Janus2SetsTheModeOfEachButtonAndKeepsItWhenClosed) {
   std::int16_t janusmodus = 0;

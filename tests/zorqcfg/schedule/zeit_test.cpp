@@ -204,10 +204,7 @@ TEST(ScheduleRules, EventFormsAndJanus2Markers) {
   EXPECT_EQ(zorq::portEvent(3, "ON"), "PORT 3 ON");
   EXPECT_EQ(zorq::netLockEvent(0, "OFF"), "SPER 0 OFF");
   EXPECT_EQ(zorq::netCallEvent(8, "WEST HOF", ""), "CALL 8 WEST HOF");
-  const char* markers[] = {"", "|P", "|N", "|M", "|H", ""};
-  for (int mode = 0; mode <= 5; ++mode) EXPECT_EQ(zorq::janusMarker(mode), markers[mode]) << mode;
   EXPECT_EQ(zorq::janusMarker(-1), "");
-  EXPECT_EQ(zorq::netCallEvent(2, "HANSEBOX", zorq::janusMarker(4)), "CALL 2 HANSEBOX|H");
 }
 
 // The picker's answer for the box at position 0 of that type.
@@ -294,22 +291,6 @@ TEST_F(Schedule, JanusModesGiveTheirMarkersAndUnknownModesNone) {
     editor.netzanruf(ask);
     EXPECT_EQ(editor.eventField, expected[mode]) << mode;
   }
-}
-
-TEST_F(Schedule, OnAnEmptyListTheEventCommandsAskButChangeNothing) {
-  ScriptedQuestions ask;
-  ask.ports = {1, 1, 1};
-  ask.onOff = {"ON", "ON"};
-  ask.boxes = {box("WESTHOF", 0)};
-  ask.files = {"C:\\X.BAT"};
-  editor.cruncher();
-  editor.execute(ask);
-  editor.port(ask);
-  editor.netzsperre(ask);
-  editor.netzanruf(ask);
-  EXPECT_TRUE(editor.entries.empty());
-  EXPECT_EQ(editor.eventField, "");
-  EXPECT_EQ(ask.asked.size(), 7u);
 }
 
 TEST_F(Schedule, WochentagReplacesOnlyTheMarker) {

@@ -11,15 +11,6 @@ using testing_support::FaultyFileSystem;
 using testing_support::TempDir;
 using zorq::AddOnTool;
 
-// Reads fail for the one path a test names.
-struct UnreadableFile : FaultyFileSystem {
-  using FaultyFileSystem::FaultyFileSystem;
-  std::string unreadable;
-  txt::Status readAll(const std::string& p, std::string& b) override {
-    return p == unreadable ? txt::Status::Fail("access denied") : FaultyFileSystem::readAll(p, b);
-  }
-};
-
 struct Tools : ::testing::Test {
   TempDir dir;
   zorq::Installation where{"", dir.path()};
@@ -78,17 +69,6 @@ TEST_F(Tools, ATabInANameIsWrittenAsABlank) {
   editor.setCallField("x");
   ASSERT_TRUE(editor.save(fs, where).ok());
   EXPECT_EQ(dir.read("zusatz.dat"), "A B\tX\r\n");
-}
-
-TEST_F(Tools, AnUnreadableFileIsToldAndKeptWhenReplaced) {
-  dir.write("zusatz.dat", "Brettpflege\tC:\\B.EXE\r\n");
-  UnreadableFile broken(fs);
-  broken.unreadable = dir.path() + "zusatz.dat";
-  EXPECT_EQ(editor.open(broken, where).error, "Fehler beim Laden von <zusatz.dat>");
-  EXPECT_TRUE(editor.tools.empty());
-  editor.neu();
-  ASSERT_TRUE(editor.save(broken, where).ok());
-  EXPECT_EQ(dir.read("zusatz.dat.bak"), "Brettpflege\tC:\\B.EXE\r\n");
 }
 
 TEST_F(Tools, AFailedSaveIsToldAndLeavesTheOldFile) {
