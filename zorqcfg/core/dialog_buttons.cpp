@@ -1,6 +1,12 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "ports/frmfenst.h"
+#include "ports/frmmodem2.h"
+#include "ports/frmprsspeicher.h"
+#include "ports/frmstart.h"
+#include "services/frmchat.h"
+#include "services/frmextern.h"
 #include "schedule/frmzeit.h"
 #include "schedule/frmzusa.h"
 
@@ -10,19 +16,19 @@ const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
       {"Batchdateien", nullptr},
       {"Befehlseditor", makeCommandEditor},
-      {"Chatruf", nullptr},
+      {"Chatruf", makeChatCall},
       {"Domainrouting", nullptr},
-      {"externe Programme", nullptr},
-      {"Modemparameter", nullptr, Showing::Modal},
+      {"externe Programme", makeExternalPrograms},
+      {"Modemparameter", makeModemParameters, Showing::Modal},
       {"Netzdaten", nullptr},
       {"Packer", nullptr},
       {"Sprachen", nullptr},
-      {"Speicher", nullptr},
-      {"Startparameter", nullptr},
+      {"Speicher", makeMemoryLimits},
+      {"Startparameter", makeStartParameters},
       {"Texte", nullptr},
       {"Voreinstellungen f\xfcr neuen User", nullptr},
       {"Zeitplan", makeScheduleEditor},
-      {"Fenster", nullptr},
+      {"Fenster", makeModuleWindows},
       {"Zusatztools im Server", makeToolsManager},
       {"Sonstiges", nullptr},
   }};

@@ -56,6 +56,7 @@ TEST_F(EditorView, ShowsTheScheduleInTwoListsLabelledAsTheSysopKnowsThem) {
   EXPECT_EQ(fieldOf(d, "Ere&ignis"), GetDlgItem(d, IDL_FRMZEIT_EREIGNISSE));
   EXPECT_EQ(fieldOf(d, "&Zeit"), GetDlgItem(d, IDE_FRMZEIT_ZEIT));
   EXPECT_EQ(fieldOf(d, "Erei&gnis"), GetDlgItem(d, IDE_FRMZEIT_EREIGNIS));
+  EXPECT_EQ(fieldOf(d, "Ereignis"), GetDlgItem(d, IDE_FRMZEIT_EREIGNIS));  // the field before the list
   for (const char* caption : {"&Wochentag", "&Cruncher", "&Execute", "Netzan&ruf", "Netz&sperre", "&Port",
                               "&Neu", "Sor&tieren", "&L\xf6schen", "&Abbruch", "&OK"})
     EXPECT_NE(findByText(d, caption), nullptr) << caption;
