@@ -124,8 +124,9 @@ txt::Status ScheduleEditor::open(plat::FileSystem& fs, const Installation& where
 txt::Status ScheduleEditor::save(plat::FileSystem& fs, const Installation& where) {
   for (ScheduleEntry& entry : entries) entry.time = normaliseTime(entry.time);
   if (selected >= 0) timeField = entries[at(selected)].time;
-  if (!plat::saveFile(fs, where.settingsFile(fileName_), scheduleBytes(entries), {keepBackup_}).ok())
-    return txt::Status::Fail("Fehler beim Speichern von <" + fileName_ + ">");
+  txt::Status saved =
+      plat::saveFile(fs, where.settingsFile(fileName_), scheduleBytes(entries), {keepBackup_});
+  if (!saved) return txt::Status::Fail(plat::saveErrorMessage(fileName_, saved));
   keepBackup_ = false;  // the damaged file is in the backup now
   return txt::Status::Ok();
 }

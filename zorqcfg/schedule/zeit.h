@@ -135,7 +135,8 @@ class ScheduleEditor {
   txt::Status open(plat::FileSystem& fs, const Installation& where, unsigned netNumber);
   // "OK": normalises every time and writes the file that was opened,
   // atomically; one that failed to load is kept as <name>.bak. Failure:
-  // "Fehler beim Speichern von <zeit3.txt>", the old file unchanged.
+  // "Fehler beim Speichern von <zeit3.txt>" and the reason, the old file
+  // unchanged.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
   const std::string& fileName() const { return fileName_; }
 

@@ -61,8 +61,8 @@ txt::Status ToolsEditor::open(plat::FileSystem& fs, const Installation& where) {
 }
 
 txt::Status ToolsEditor::save(plat::FileSystem& fs, const Installation& where) {
-  if (!plat::saveFile(fs, where.installDir + kToolsFile, toolBytes(tools), {keepBackup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kToolsFile + ">");
+  txt::Status saved = plat::saveFile(fs, where.installDir + kToolsFile, toolBytes(tools), {keepBackup_});
+  if (!saved) return txt::Status::Fail(plat::saveErrorMessage(kToolsFile, saved));
   keepBackup_ = false;
   return txt::Status::Ok();
 }

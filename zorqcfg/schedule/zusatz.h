@@ -43,7 +43,7 @@ class ToolsEditor {
   // it as zusatz.dat.bak, as it does when lines without a tab were left out.
   txt::Status open(plat::FileSystem& fs, const Installation& where);
   // "OK": writes the file atomically. Failure: "Fehler beim Speichern von
-  // <zusatz.dat>", the old file unchanged.
+  // <zusatz.dat>" and the reason, the old file unchanged.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
 
   void select(int index);

@@ -130,7 +130,9 @@ TEST_F(EditorView, AFailedSaveIsToldAndTheDialogStaysOpenWithTheEdits) {
   type(d, IDE_FRMZEIT_ZEIT, "7:00");
   click(d, IDB_FRMZEIT_OK);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <zeit.txt>");
+  EXPECT_EQ(
+      ui.shown[0].text,
+      "Fehler beim Speichern von <zeit.txt>\r\nIm Ordner der Datei l\xe4sst sich keine neue Datei anlegen.");
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_EQ(times()[0], "07:00");
   EXPECT_EQ(file(), kThree);

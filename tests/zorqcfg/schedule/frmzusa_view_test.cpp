@@ -108,7 +108,9 @@ TEST_F(ManagerView, AFailedSaveIsToldAndTheDialogStaysOpen) {
   click(d, IDB_FRMZUSA_NEU);
   click(d, IDB_FRMZUSA_OK);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <zusatz.dat>");
+  EXPECT_EQ(ui.shown[0].text,
+            "Fehler beim Speichern von <zusatz.dat>\r\nIm Ordner der Datei l\xe4sst sich keine neue Datei "
+            "anlegen.");
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_EQ(names(), (Strings{"(NEU)"}));
 }

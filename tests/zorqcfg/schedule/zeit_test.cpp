@@ -85,7 +85,8 @@ TEST_F(Schedule, AFailedSaveIsToldAndLeavesTheOldFile) {
   faulty.failReplace = true;
   ASSERT_TRUE(editor.open(faulty, where, 0).ok());
   editor.neu();
-  EXPECT_EQ(editor.save(faulty, where).error, "Fehler beim Speichern von <zeit.txt>");
+  EXPECT_EQ(editor.save(faulty, where).error,
+            "Fehler beim Speichern von <zeit.txt>\r\nDie alte Datei l\xe4sst sich nicht ersetzen.");
   EXPECT_EQ(file("zeit.txt"), " 0\r\n");
   EXPECT_EQ(dir.count(), 1u);  // only daten
 }

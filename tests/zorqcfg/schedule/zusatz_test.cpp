@@ -77,7 +77,8 @@ TEST_F(Tools, AFailedSaveIsToldAndLeavesTheOldFile) {
   faulty.failWrite = true;
   ASSERT_TRUE(editor.open(faulty, where).ok());
   editor.neu();
-  EXPECT_EQ(editor.save(faulty, where).error, "Fehler beim Speichern von <zusatz.dat>");
+  EXPECT_EQ(editor.save(faulty, where).error,
+            "Fehler beim Speichern von <zusatz.dat>\r\nDie neue Datei l\xe4sst sich nicht schreiben.");
   EXPECT_EQ(dir.read("zusatz.dat"), "A\tB\r\n");
   EXPECT_EQ(dir.count(), 1u);
 }
