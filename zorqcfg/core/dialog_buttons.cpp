@@ -1,6 +1,7 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "network/frmdomain.h"
 
 namespace zorq {
 
@@ -9,7 +10,7 @@ const DialogButtons& dialogButtons() {
       {"Batchdateien", nullptr},
       {"Befehlseditor", makeCommandEditor},
       {"Chatruf", nullptr},
-      {"Domainrouting", nullptr},
+      {"Domainrouting", makeDomainRouting},
       {"externe Programme", nullptr},
       {"Modemparameter", nullptr, Showing::Modal},
       {"Netzdaten", nullptr},
