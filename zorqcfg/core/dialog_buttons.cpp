@@ -2,6 +2,7 @@
 
 #include "commands/frmprbefehle.h"
 #include "network/frmdomain.h"
+#include "network/frmnetz.h"
 
 namespace zorq {
 
@@ -13,7 +14,7 @@ const DialogButtons& dialogButtons() {
       {"Domainrouting", makeDomainRouting},
       {"externe Programme", nullptr},
       {"Modemparameter", nullptr, Showing::Modal},
-      {"Netzdaten", nullptr},
+      {"Netzdaten", makeNetParameters},
       {"Packer", nullptr},
       {"Sprachen", nullptr},
       {"Speicher", nullptr},

@@ -9,6 +9,7 @@
 #include "commands/view_context.h"
 #include "network/frmbox.h"
 #include "network/frmdomain.h"
+#include "network/frmnetz.h"
 #include "win32/demo_install.h"
 #include "win32/view_driver.h"
 
@@ -44,6 +45,11 @@ TEST_F(Screenshot, NetBoxPicker) {
 TEST_F(Screenshot, DomainRouting) {
   zorq::frmdomain editor(ctx);
   picture(editor, "frmdomain");
+}
+
+TEST_F(Screenshot, NetParameters) {
+  zorq::frmnetz editor(ctx);
+  picture(editor, "frmnetz");
 }
 
 }  // namespace
