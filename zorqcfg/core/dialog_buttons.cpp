@@ -3,6 +3,7 @@
 #include "commands/frmprbefehle.h"
 #include "network/frmdomain.h"
 #include "network/frmnetz.h"
+#include "network/frmprpacker.h"
 
 namespace zorq {
 
@@ -15,7 +16,7 @@ const DialogButtons& dialogButtons() {
       {"externe Programme", nullptr},
       {"Modemparameter", nullptr, Showing::Modal},
       {"Netzdaten", makeNetParameters},
-      {"Packer", nullptr},
+      {"Packer", makePackers},
       {"Sprachen", nullptr},
       {"Speicher", nullptr},
       {"Startparameter", nullptr},

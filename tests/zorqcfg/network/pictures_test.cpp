@@ -10,6 +10,7 @@
 #include "network/frmbox.h"
 #include "network/frmdomain.h"
 #include "network/frmnetz.h"
+#include "network/frmprpacker.h"
 #include "win32/demo_install.h"
 #include "win32/view_driver.h"
 
@@ -50,6 +51,11 @@ TEST_F(Screenshot, DomainRouting) {
 TEST_F(Screenshot, NetParameters) {
   zorq::frmnetz editor(ctx);
   picture(editor, "frmnetz");
+}
+
+TEST_F(Screenshot, Packers) {
+  zorq::frmprpacker editor(ctx);
+  picture(editor, "frmprpacker");
 }
 
 }  // namespace
