@@ -29,6 +29,7 @@ struct NoPickers : zorq::Pickers {
   std::string pickUser() override { return {}; }
   std::string pickGroup() override { return {}; }
   std::string pickCommand() override { return {}; }
+  int pickPort() override { return -1; }
   std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
 };
 

@@ -17,19 +17,27 @@
 
 namespace testing_support {
 
-// Answers each picker from its queue (empty when the queue is empty) and
-// counts the calls.
+// Answers each picker from its queue (empty, or -1 for a port, when the
+// queue is empty) and counts the calls.
 class FakePickers : public zorq::Pickers {
  public:
   std::deque<std::string> groups, commands;
+  std::deque<int> ports;
   std::deque<std::optional<zorq::NetBoxChoice>> netBoxes;
-  int groupCalls = 0, commandCalls = 0, netBoxCalls = 0;
+  int groupCalls = 0, commandCalls = 0, portCalls = 0, netBoxCalls = 0;
 
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
   std::string pickUser() override { return {}; }
   std::string pickGroup() override { return next(groups, groupCalls); }
   std::string pickCommand() override { return next(commands, commandCalls); }
+  int pickPort() override {
+    ++portCalls;
+    if (ports.empty()) return -1;
+    int port = ports.front();
+    ports.pop_front();
+    return port;
+  }
   std::optional<zorq::NetBoxChoice> pickNetBox() override { return next(netBoxes, netBoxCalls); }
 
  private:
