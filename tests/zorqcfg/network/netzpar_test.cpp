@@ -130,25 +130,4 @@ TEST_F(NetParameterFile, FieldsAreStoredAsTypedWithoutAnyCheck) {
   EXPECT_NE(file().find("\r\nD:\\(alt)\\\r\n"), std::string::npos);
 }
 
-TEST_F(NetParameterFile, ThePickersAnswers) {
-  p.chooseBoardsPath("C:\\BRETTER\\");
-  EXPECT_EQ(p.boardsPath, "C:\\BRETTER\\");
-  p.chooseBoardsPath("");  // cancelled
-  EXPECT_EQ(p.boardsPath, "(Standard)");
-  p.chooseGroup("Netzteilnehmer");
-  p.chooseGroup("@");  // cancelled
-  EXPECT_EQ(p.group, "Netzteilnehmer");
-  p.chooseGroup("");  // "Keine Gruppe"
-  EXPECT_EQ(p.group, "");
-}
-
-TEST_F(NetParameterFile, AFailedSaveLeavesTheOldFileAndSaysSo) {
-  write(kOld);
-  ASSERT_TRUE(p.load(fs, where).ok());
-  p.boxName = "NEU";
-  where.installDir = box.path() + "fehlt\\";
-  EXPECT_EQ(p.save(fs, where).error, "Fehler beim Speichern von <netzpar.dat>");
-  EXPECT_EQ(file(), kOld);
-}
-
 }  // namespace

@@ -82,30 +82,6 @@ TEST_F(PackerFiles, ValuesAreCutToTheirWidthsAndWrittenWithoutOuterBlanks) {
   EXPECT_EQ(editor.listNames[0], "12345678901234567890");
 }
 
-TEST_F(PackerFiles, NavigationStopsAtBothEndsAndEveryMoveKeepsTheFields) {
-  box.write("daten\\packer.txt", kPackers);
-  ASSERT_TRUE(editor.load(fs, where).ok());
-  editor.getdata({"ARJ 2.41", "ARJ a $A $F", "ARJ e $A", "ARJ", "ARJ", "ARJ l $A"});
-  editor.previous();
-  EXPECT_EQ(editor.current, 0);
-  EXPECT_EQ(editor.setdata().name, "ARJ 2.41");
-  editor.select(9);
-  editor.getdata({"RAR", "RAR a $A $F", "RAR e $A", "RAR", "RAR", "RAR l $A"});
-  editor.next();
-  EXPECT_EQ(editor.current, 9);
-  editor.select(-1);  // no row selected
-  EXPECT_EQ(editor.current, 9);
-  editor.previous();
-  EXPECT_EQ(editor.current, 8);
-  ASSERT_TRUE(editor.save(fs, where).ok());
-  const std::string written = file("packer.txt");
-  EXPECT_EQ(written.substr(0, 10), "ARJ 2.41\r\n");
-  EXPECT_EQ(written.substr(written.size() - 38), "RAR\r\nRAR a $A $F\r\nRAR e $A\r\nRAR\r\nRAR\r\n");
-  EXPECT_EQ(file("pack2.txt"), "ARJ l $A\r\n" + repeat("\r\n", 8) + "RAR l $A\r\n");
-  // The list keeps the names it was filled with.
-  EXPECT_EQ(editor.listNames[0], "ARJ");
-}
-
 TEST_F(PackerFiles, AShortPack2KeepsEveryPackerOfPackerTxtAndIsKeptAsBackup) {
   box.write("daten\\packer.txt", kPackers);
   box.write("daten\\pack2.txt", "ARJ l $A\r\nPKUNZIP -v $A\r\n");

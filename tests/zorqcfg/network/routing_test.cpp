@@ -72,42 +72,6 @@ TEST_F(RoutingFile, WithoutAFileTheTableIsEmptyAndNothingIsSelected) {
   EXPECT_TRUE(table.rows.empty());
 }
 
-TEST_F(RoutingFile, NeuLoeschenAndEditsWorkOnTheSelectedRow) {
-  table.rows = {{"a", "", "A"}, {"b", "", "B"}};
-  table.select(1);
-  table.edit(RouteColumn::Sender, "s");
-  EXPECT_EQ(table.rows[1], (Route{"b", "s", "B"}));
-  table.select(7);  // no such row
-  EXPECT_EQ(table.selected, 1);
-
-  table.add();
-  EXPECT_EQ(table.selected, 2);
-  EXPECT_EQ(table.rows[2], (Route{"(NEU)", "", ""}));
-  table.edit(RouteColumn::Recipient, "neu.de");
-  table.edit(RouteColumn::Route, "westhof");
-  EXPECT_EQ(table.field(2, RouteColumn::Route), "westhof");
-
-  table.select(1);
-  table.remove();
-  EXPECT_EQ(table.rows, (Routes{{"a", "", "A"}, {"neu.de", "", "westhof"}}));
-  EXPECT_EQ(table.selected, 0);
-  table.remove();
-  table.remove();
-  EXPECT_TRUE(table.rows.empty());
-  EXPECT_EQ(table.selected, -1);
-  table.remove();  // nothing left
-  EXPECT_EQ(table.selected, -1);
-}
-
-TEST_F(RoutingFile, AFailedSaveLeavesTheOldFileAndSaysSo) {
-  box.write("daten\\routing.txt", " 1\r\n*\tG\r\n");
-  ASSERT_TRUE(table.load(fs, where).ok());
-  table.add();
-  where.installDir = box.path() + "fehlt\\";
-  EXPECT_EQ(table.save(fs, where).error, "Fehler beim Speichern von <routing.txt>");
-  EXPECT_EQ(file(), " 1\r\n*\tG\r\n");
-}
-
 // A file system on which the routing file cannot be read.
 struct UnreadableRouting : testing_support::FaultyFileSystem {
   using FaultyFileSystem::FaultyFileSystem;
