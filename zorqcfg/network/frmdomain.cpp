@@ -9,6 +9,7 @@ namespace zorq {
 namespace {
 
 constexpr int kColumns = 3;
+constexpr int kRouteField = IDE_FRMDOMAIN_FIELD + 2;
 constexpr RouteColumn kColumn[kColumns] = {RouteColumn::Recipient, RouteColumn::Sender, RouteColumn::Route};
 
 }  // namespace
@@ -125,7 +126,7 @@ void frmdomain::loeschenClick() {
 // "Wahl": the net box chosen becomes the route of the selected row, by way
 // of its field; a cancelled picker changes nothing.
 void frmdomain::wahlClick() {
-  if (auto box = ctx_.pickers.pickNetBox()) SetItemText(IDE_FRMDOMAIN_FIELD + 2, box->name);
+  if (auto box = ctx_.pickers.pickNetBox()) SetItemText(kRouteField, box->name);
 }
 
 // "OK": save and close; a failed save is told and the dialog stays open.

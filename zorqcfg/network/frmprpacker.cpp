@@ -1,5 +1,7 @@
 #include "network/frmprpacker.h"
 
+#include <iterator>
+
 #include "network/frmprpacker_ids.h"
 #include "ui/win32/lists.h"
 
@@ -11,6 +13,7 @@ namespace {
 constexpr std::string Packer::*kFields[] = {&Packer::name,   &Packer::pack, &Packer::unpack,
                                             &Packer::suffix, &Packer::id,   &Packer::list};
 constexpr std::size_t kWidths[] = {kNameWidth, kPackWidth, kUnpackWidth, kSuffixWidth, kIdWidth, kListWidth};
+constexpr int kFieldCount = static_cast<int>(std::size(kFields));
 
 }  // namespace
 
@@ -22,7 +25,8 @@ std::unique_ptr<ui::Dialog> makePackers(Context& ctx) { return std::make_unique<
 // fields. After a load error the fields show the packer as read, so that
 // "OK" or a move keeps it.
 bool frmprpacker::OnInit() {
-  for (int f = 0; f < 6; ++f) SendMessageW(Item(IDE_FRMPRPACKER_FIELD + f), EM_SETLIMITTEXT, kWidths[f], 0);
+  for (int f = 0; f < kFieldCount; ++f)
+    SendMessageW(Item(IDE_FRMPRPACKER_FIELD + f), EM_SETLIMITTEXT, kWidths[f], 0);
   txt::Status loaded = model_.load(ctx_.fs, ctx_.where);
   ui::fillList(Item(IDL_FRMPRPACKER_NAMES), model_.listNames);
   setdata();
@@ -32,14 +36,14 @@ bool frmprpacker::OnInit() {
 
 void frmprpacker::getdata() {
   Packer typed;
-  for (int f = 0; f < 6; ++f) typed.*kFields[f] = ItemText(IDE_FRMPRPACKER_FIELD + f);
+  for (int f = 0; f < kFieldCount; ++f) typed.*kFields[f] = ItemText(IDE_FRMPRPACKER_FIELD + f);
   model_.getdata(typed);
 }
 
 void frmprpacker::setdata() {
   FillGuard filling(*this);
   const Packer shown = model_.setdata();
-  for (int f = 0; f < 6; ++f) SetItemText(IDE_FRMPRPACKER_FIELD + f, shown.*kFields[f]);
+  for (int f = 0; f < kFieldCount; ++f) SetItemText(IDE_FRMPRPACKER_FIELD + f, shown.*kFields[f]);
   SendMessageW(Item(IDL_FRMPRPACKER_NAMES), LB_SETCURSEL, static_cast<WPARAM>(model_.current), 0);
 }
 
