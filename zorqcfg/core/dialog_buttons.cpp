@@ -4,6 +4,12 @@
 #include "network/frmdomain.h"
 #include "network/frmnetz.h"
 #include "network/frmprpacker.h"
+#include "ports/frmfenst.h"
+#include "ports/frmmodem2.h"
+#include "ports/frmprsspeicher.h"
+#include "ports/frmstart.h"
+#include "services/frmchat.h"
+#include "services/frmextern.h"
 
 namespace zorq {
 
@@ -11,19 +17,19 @@ const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
       {"Batchdateien", nullptr},
       {"Befehlseditor", makeCommandEditor},
-      {"Chatruf", nullptr},
+      {"Chatruf", makeChatCall},
       {"Domainrouting", makeDomainRouting},
-      {"externe Programme", nullptr},
-      {"Modemparameter", nullptr, Showing::Modal},
+      {"externe Programme", makeExternalPrograms},
+      {"Modemparameter", makeModemParameters, Showing::Modal},
       {"Netzdaten", makeNetParameters},
       {"Packer", makePackers},
       {"Sprachen", nullptr},
-      {"Speicher", nullptr},
-      {"Startparameter", nullptr},
+      {"Speicher", makeMemoryLimits},
+      {"Startparameter", makeStartParameters},
       {"Texte", nullptr},
       {"Voreinstellungen f\xfcr neuen User", nullptr},
       {"Zeitplan", nullptr},
-      {"Fenster", nullptr},
+      {"Fenster", makeModuleWindows},
       {"Zusatztools im Server", nullptr},
       {"Sonstiges", nullptr},
   }};

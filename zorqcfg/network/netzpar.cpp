@@ -88,8 +88,10 @@ txt::Status NetParameters::load(plat::FileSystem& fs, const Installation& where)
 }
 
 txt::Status NetParameters::save(plat::FileSystem& fs, const Installation& where) {
-  if (!plat::saveFile(fs, where.settingsFile(kNetParameterFile), netParameterBytes(*this), {backup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kNetParameterFile + ">");
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kNetParameterFile), netParameterBytes(*this), {backup_});
+      !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kNetParameterFile, s));
   backup_ = false;
   return txt::Status::Ok();
 }

@@ -52,7 +52,8 @@ struct NetParameters {
   // as it is. Failure: kNetParameterLoadError.
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": all 25 lines, atomically; a file that failed to load is kept as
-  // netzpar.dat.bak. Failure: "Fehler beim Speichern von <netzpar.dat>".
+  // netzpar.dat.bak. Failure: "Fehler beim Speichern von <netzpar.dat>"
+  // and the reason on a line of its own.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
 
   // The scroll bar moved: the display shows the bare digits ("3").

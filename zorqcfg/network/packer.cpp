@@ -16,8 +16,8 @@ txt::Status readIfThere(plat::FileSystem& fs, const std::string& path, bool& the
   return there ? fs.readAll(path, bytes) : txt::Status::Ok();
 }
 
-txt::Status saveError(const char* file) {
-  return txt::Status::Fail(std::string("Fehler beim Speichern von <") + file + ">");
+txt::Status saveError(const char* file, const txt::Status& why) {
+  return txt::Status::Fail(plat::saveErrorMessage(file, why));
 }
 
 }  // namespace
@@ -92,13 +92,17 @@ txt::Status PackerEditor::load(plat::FileSystem& fs, const Installation& where) 
 }
 
 txt::Status PackerEditor::save(plat::FileSystem& fs, const Installation& where) {
-  if (!plat::saveFile(fs, where.settingsFile(kPackerFile), packerBytes(records), {backupPackers_}).ok())
-    return saveError(kPackerFile);
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kPackerFile), packerBytes(records), {backupPackers_});
+      !s)
+    return saveError(kPackerFile, s);
   // Saved once, the damaged file is in the backup; a second try after a
   // failure below must not put the new file there.
   backupPackers_ = false;
-  if (!plat::saveFile(fs, where.settingsFile(kPackerListFile), packerListBytes(records), {backupLists_}).ok())
-    return saveError(kPackerListFile);
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kPackerListFile), packerListBytes(records), {backupLists_});
+      !s)
+    return saveError(kPackerListFile, s);
   backupLists_ = false;
   return txt::Status::Ok();
 }

@@ -62,7 +62,7 @@ class PackerEditor {
   // does not empty the list commands. Failure: kPackerLoadError.
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": both files, atomically; a file that failed to load is kept as
-  // <name>.bak. Failure: "Fehler beim Speichern von <...>"; a file not yet
+  // <name>.bak. Failure: "Fehler beim Speichern von <...>" and the reason; a file not yet
   // written stays as it was.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
 

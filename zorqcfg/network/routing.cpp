@@ -76,8 +76,8 @@ txt::Status DomainRouting::load(plat::FileSystem& fs, const Installation& where)
 }
 
 txt::Status DomainRouting::save(plat::FileSystem& fs, const Installation& where) {
-  if (!plat::saveFile(fs, where.settingsFile(kRoutingFile), routeBytes(rows), {backup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kRoutingFile + ">");
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kRoutingFile), routeBytes(rows), {backup_}); !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kRoutingFile, s));
   backup_ = false;
   return txt::Status::Ok();
 }

@@ -51,7 +51,8 @@ class DomainRouting {
   // is selected; after an error none is, and the rows read so far stay.
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": the whole table, atomically; a file that failed to load is kept
-  // as routing.txt.bak. Failure: "Fehler beim Speichern von <routing.txt>".
+  // as routing.txt.bak. Failure: "Fehler beim Speichern von <routing.txt>"
+  // and the reason on a line of its own.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
 
   void select(int row);

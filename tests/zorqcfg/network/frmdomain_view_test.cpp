@@ -170,7 +170,8 @@ TEST_F(RoutingView, AFailedSaveIsToldAndTheDialogStaysOpenWithTheEdits) {
   where.installDir = dir.path() + "fehlt\\";
   click(d(), IDB_FRMDOMAIN_OK);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <routing.txt>");
+  EXPECT_TRUE(ui.shown[0].text.starts_with("Fehler beim Speichern von <routing.txt>\r\n"))
+      << ui.shown[0].text;
   EXPECT_EQ(ui.shown[0].title, "Meldung");
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_EQ(column(kRoute), Items{"WESTHOF"});

@@ -170,7 +170,8 @@ TEST_F(NetView, AFailedSaveIsToldAndTheDialogStaysOpenWithTheEdits) {
   where.installDir = dir.path() + "fehlt\\";
   click(d(), IDB_FRMNETZ_OK);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <netzpar.dat>");
+  EXPECT_TRUE(ui.shown[0].text.starts_with("Fehler beim Speichern von <netzpar.dat>\r\n"))
+      << ui.shown[0].text;
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_EQ(text(IDE_FRMNETZ_BOXNAME), "NORDLICHT");
 }

@@ -152,7 +152,7 @@ TEST_F(PackerView, AbbruchWritesNothingAndAFailedSaveKeepsTheDialogOpen) {
   where.installDir = dir.path() + "fehlt\\";
   click(d(), IDB_FRMPRPACKER_OK);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <packer.txt>");
+  EXPECT_TRUE(ui.shown[0].text.starts_with("Fehler beim Speichern von <packer.txt>\r\n")) << ui.shown[0].text;
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_EQ(field(kName), "ARJ");
 }

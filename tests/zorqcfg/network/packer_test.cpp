@@ -115,7 +115,8 @@ TEST_F(PackerFiles, AFailedSaveLeavesBothFilesAsTheyWere) {
   ASSERT_TRUE(editor.load(fs, where).ok());
   editor.getdata({"NEU", "", "", "", "", ""});
   where.installDir = box.path() + "fehlt\\";
-  EXPECT_EQ(editor.save(fs, where).error, "Fehler beim Speichern von <packer.txt>");
+  const std::string error = editor.save(fs, where).error;
+  EXPECT_TRUE(error.starts_with("Fehler beim Speichern von <packer.txt>\r\n")) << error;
   EXPECT_EQ(file("packer.txt"), kPackers);
   EXPECT_EQ(file("pack2.txt"), kLists);
 }
