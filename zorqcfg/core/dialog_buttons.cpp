@@ -1,12 +1,17 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "network/frmdomain.h"
+#include "network/frmnetz.h"
+#include "network/frmprpacker.h"
 #include "ports/frmfenst.h"
 #include "ports/frmmodem2.h"
 #include "ports/frmprsspeicher.h"
 #include "ports/frmstart.h"
 #include "services/frmchat.h"
 #include "services/frmextern.h"
+#include "schedule/frmzeit.h"
+#include "schedule/frmzusa.h"
 
 namespace zorq {
 
@@ -15,19 +20,19 @@ const DialogButtons& dialogButtons() {
       {"Batchdateien", nullptr},
       {"Befehlseditor", makeCommandEditor},
       {"Chatruf", makeChatCall},
-      {"Domainrouting", nullptr},
+      {"Domainrouting", makeDomainRouting},
       {"externe Programme", makeExternalPrograms},
       {"Modemparameter", makeModemParameters, Showing::Modal},
-      {"Netzdaten", nullptr},
-      {"Packer", nullptr},
+      {"Netzdaten", makeNetParameters},
+      {"Packer", makePackers},
       {"Sprachen", nullptr},
       {"Speicher", makeMemoryLimits},
       {"Startparameter", makeStartParameters},
       {"Texte", nullptr},
       {"Voreinstellungen f\xfcr neuen User", nullptr},
-      {"Zeitplan", nullptr},
+      {"Zeitplan", makeScheduleEditor},
       {"Fenster", makeModuleWindows},
-      {"Zusatztools im Server", nullptr},
+      {"Zusatztools im Server", makeToolsManager},
       {"Sonstiges", nullptr},
   }};
   return buttons;
