@@ -29,10 +29,15 @@
 #include "core/haupt.h"
 #include "core/main_settings.h"
 #include "faulty_fs.h"
+#include "network/frmdomain.h"
+#include "network/frmnetz.h"
+#include "network/frmprpacker.h"
 #include "ports/frmfenst.h"
 #include "ports/frmmodem2.h"
 #include "ports/frmstart.h"
 #include "services/frmchat.h"
+#include "schedule/frmzeit.h"
+#include "schedule/frmzusa.h"
 #include "services/frmextern.h"
 #include "win32/demo_install.h"
 #include "win32/view_driver.h"
@@ -84,6 +89,11 @@ const std::vector<SaveCase>& saveCases() {
         "ffnen"}},
       {"Extern", {"daten\\extern.dat"}, dialogOf<zorq::frmextern>(), {"Name", "Spiel"}},
       {"Chat", {"daten\\chat.dat"}, dialogOf<zorq::frmchat>(), {"nach Chatgrund fragen"}},
+      {"Netzparameter", {"daten\\netzpar.dat"}, dialogOf<zorq::frmnetz>(), {"Netzboxname", "SUEDLICHT"}},
+      {"Routing", {"daten\\routing.txt"}, dialogOf<zorq::frmdomain>(), {"Domain", "neu.de"}},
+      {"Packer", {"daten\\packer.txt", "daten\\pack2.txt"}, dialogOf<zorq::frmprpacker>(), {"Name", "ARJ"}},
+      {"Zeitplan", {"daten\\zeit.txt"}, dialogOf<zorq::frmzeit>(), {"Zeit", "04:30"}},
+      {"Zusatzprogramme", {"zusatz.dat"}, dialogOf<zorq::frmzusa>(), {"Name", "Statistik"}},
       {"Ende",
        {"zorq.ini", "daten\\main.txt"},
        [](zorq::Context& ctx) { return std::make_unique<zorq::haupt>(ctx, zorq::StartState{}); },
@@ -135,9 +145,11 @@ struct SaveRun {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     for (const char* name : {"befehle.txt", "befgrup.txt", "chat.dat", "env.dat", "extern.dat", "main.txt",
-                             "modem.txt", "start.dat", "winds.txt"})
+                             "modem.txt", "start.dat", "winds.txt", "netzpar.dat", "routing.txt",
+                             "packer.txt", "pack2.txt", "zeit.txt", "netz.dat"})
       box.write(std::string("daten\\") + name,
                 readFile(sourcePath(std::string("examples/demo/daten/") + name)));
+    box.write("zusatz.dat", readFile(sourcePath("examples/demo/zusatz.dat")));
     box.write("zorq.ini", box.path() + "\r\n 0 \r\n");
     where.windowsDir = box.path();
     zorq::loadAtStart(fs, where, settings, ui);
@@ -359,7 +371,7 @@ TEST_P(SaveFaults, RealFaultsOfTheFileSystemAreToldAndKeepTheDialogOpen) {
     run.confirm();
     EXPECT_EQ(run.files(), after);
   }
-  {
+  if (last.rfind("daten\\", 0) == 0) {  // zusatz.dat lies beside the folder
     SaveRun run(GetParam());
     run.open();
     run.ui.shown.clear();
