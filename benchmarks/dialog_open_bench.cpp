@@ -1,0 +1,171 @@
+// How much longer the dialogs take to open at their files' largest size
+// than with an empty file: the external programs with 301 entries, the
+// schedule with 10,000 events, the group picker with 201 groups and the
+// user picker with a user.dat of 100,000 lines. Empty and full openings take
+// turns; the medians are compared. Prints the ratios and the times, measured
+// in this one run.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/context.h"
+#include "core/frmselgru.h"
+#include "core/frmselus.h"
+#include "core/main_settings.h"
+#include "schedule/frmzeit.h"
+#include "services/frmextern.h"
+#include "ui/win32/services_win32.h"
+
+namespace {
+
+struct NoPickers : zorq::Pickers {
+  std::string pickDirectory() override { return {}; }
+  std::string pickFile(const std::string&) override { return {}; }
+  std::string pickUser() override { return {}; }
+  std::string pickGroup() override { return {}; }
+  std::string pickCommand() override { return {}; }
+  int pickPort() override { return -1; }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
+};
+
+std::string programs(int count) {
+  std::string bytes;
+  for (int i = 0; i < count; ++i)
+    bytes += "Programm " + std::to_string(i) + "\r\nKommentar zu Programm " + std::to_string(i) +
+             "\r\nC:\\VALMORIN\\TUERE\\P" + std::to_string(i) + ".EXE $PO $US\r\nSpieler\r\n 16777738 \r\n";
+  return bytes;
+}
+
+std::string schedule(int count) {
+  std::string bytes = " " + std::to_string(count) + "\r\n";
+  for (int i = 0; i < count; ++i) {
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d:%02d", (i / 60) % 24, i % 60);
+    bytes += std::string(time) + "\r\n" + (i % 2 ? "CRCH" : "SPER 0 ON") + "\r\n";
+  }
+  return bytes;
+}
+
+std::string groups(int count) {
+  std::string bytes;
+  for (int i = 0; i < count; ++i) bytes += "Gruppe " + std::to_string(i) + "\r\n 8 \r\n5,00 DM\r\n";
+  return bytes;
+}
+
+std::string users(int count) {
+  std::string bytes;
+  for (int i = 0; i < count; ++i) bytes += std::to_string(i % 10) + "\xb0User " + std::to_string(i) + "\r\n";
+  return bytes;
+}
+
+double opening(const std::function<std::unique_ptr<ui::Dialog>()>& make) {
+  auto start = std::chrono::steady_clock::now();
+  std::unique_ptr<ui::Dialog> window = make();
+  window->Create(nullptr);
+  RedrawWindow(window->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  window.reset();
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  return ms;
+}
+
+double median(std::vector<double> times) {
+  std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+  return times[times.size() / 2];
+}
+
+struct Box {
+  std::filesystem::path root;
+  zorq::Installation where;
+  explicit Box(const std::string& name)
+      : root(std::filesystem::temp_directory_path() /
+             ("valmorin-bench-" + name + "-" + std::to_string(GetCurrentProcessId()))),
+        where{"C:\\WINDOWS\\", root.string() + "\\", 0} {
+    std::filesystem::create_directories(root / "daten");
+  }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(root / "daten" / name, std::ios::binary) << bytes;
+  }
+  ~Box() {
+    std::error_code ec;
+    std::filesystem::remove_all(root, ec);
+  }
+};
+
+struct Case {
+  const char* what;
+  const char* file;
+  std::function<std::unique_ptr<ui::Dialog>(zorq::Context&)> make;
+  int rounds;
+  std::vector<double> empty, full;
+};
+
+}  // namespace
+
+int main() {
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  ui::Win32Services services;
+  NoPickers pickers;
+  zorq::MainSettings settings;
+  plat::FileSystem& fs = plat::localFileSystem();
+  Box empty("empty"), full("full");
+  for (const char* name : {"extern.dat", "zeit.txt", "gruppen.dat", "user.dat"}) empty.write(name, "");
+  full.write("extern.dat", programs(301));
+  full.write("zeit.txt", schedule(10000));
+  full.write("gruppen.dat", groups(201));
+  full.write("user.dat", users(100000));
+  zorq::Context emptyCtx{empty.where, settings, fs, plat::localSystem(), services, pickers};
+  zorq::Context fullCtx{full.where, settings, fs, plat::localSystem(), services, pickers};
+
+  std::vector<Case> cases = {
+      {"external programs, 301 entries",
+       "extern.dat",
+       [](zorq::Context& c) { return std::make_unique<zorq::frmextern>(c); },
+       15,
+       {},
+       {}},
+      {"schedule, 10,000 events",
+       "zeit.txt",
+       [](zorq::Context& c) { return std::make_unique<zorq::frmzeit>(c); },
+       7,
+       {},
+       {}},
+      {"group picker, 201 groups",
+       "gruppen.dat",
+       [](zorq::Context& c) { return std::make_unique<zorq::frmselgru>(c.fs, c.where, c.ui); },
+       15,
+       {},
+       {}},
+      {"user picker, 100,000 users",
+       "user.dat",
+       [](zorq::Context& c) { return std::make_unique<zorq::frmselus>(c.fs, c.where, c.ui); },
+       5,
+       {},
+       {}},
+  };
+  for (Case& c : cases) {
+    for (int round = 0; round <= c.rounds; ++round) {
+      double e = opening([&] { return c.make(emptyCtx); });
+      double f = opening([&] { return c.make(fullCtx); });
+      if (round == 0) continue;  // warming up
+      c.empty.push_back(e);
+      c.full.push_back(f);
+    }
+    const double me = median(c.empty), mf = median(c.full);
+    std::printf("%s: %.2f times the opening with an empty %s (%.1f ms against %.1f ms)\n", c.what, mf / me,
+                c.file, mf, me);
+  }
+  return 0;
+}
