@@ -1,12 +1,17 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "users/frmbatch.h"
+#include "users/frmneuuser.h"
+#include "users/frmsonst.h"
+#include "users/frmtxted.h"
+#include "users/sprachen.h"
 
 namespace zorq {
 
 const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
-      {"Batchdateien", nullptr},
+      {"Batchdateien", makeBatchFiles},
       {"Befehlseditor", makeCommandEditor},
       {"Chatruf", nullptr},
       {"Domainrouting", nullptr},
@@ -14,15 +19,15 @@ const DialogButtons& dialogButtons() {
       {"Modemparameter", nullptr, Showing::Modal},
       {"Netzdaten", nullptr},
       {"Packer", nullptr},
-      {"Sprachen", nullptr},
+      {"Sprachen", makeLanguages},
       {"Speicher", nullptr},
       {"Startparameter", nullptr},
-      {"Texte", nullptr},
-      {"Voreinstellungen f\xfcr neuen User", nullptr},
+      {"Texte", makeBoxTexts},
+      {"Voreinstellungen f\xfcr neuen User", makeNewUserDefaults},
       {"Zeitplan", nullptr},
       {"Fenster", nullptr},
       {"Zusatztools im Server", nullptr},
-      {"Sonstiges", nullptr},
+      {"Sonstiges", makeMiscLists},
   }};
   return buttons;
 }

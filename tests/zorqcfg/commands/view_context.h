@@ -20,12 +20,12 @@ namespace testing_support {
 // counts the calls.
 class FakePickers : public zorq::Pickers {
  public:
-  std::deque<std::string> groups, commands;
-  int groupCalls = 0, commandCalls = 0;
+  std::deque<std::string> groups, commands, users;
+  int groupCalls = 0, commandCalls = 0, userCalls = 0;
 
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
-  std::string pickUser() override { return {}; }
+  std::string pickUser() override { return next(users, userCalls); }
   std::string pickGroup() override { return next(groups, groupCalls); }
   std::string pickCommand() override { return next(commands, commandCalls); }
 
