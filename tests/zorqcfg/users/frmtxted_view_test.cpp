@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "../commands/view_context.h"
+#include "view_context.h"
 #include "platform/win32/wide.h"
 #include "users/frmbatch_ids.h"
 #include "users/frmtxted_ids.h"

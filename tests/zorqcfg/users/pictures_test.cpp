@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "../commands/view_context.h"
+#include "view_context.h"
 #include "users/frmbatch.h"
 #include "users/frmneuuser.h"
 #include "users/frmsonst.h"
