@@ -1,7 +1,7 @@
 // The order of the sorted name lists (groups, co-sysops): alphabetical
 // without regard to case, the way a German sysop reads a list. Windows-1252
-// letters with accents and umlauts sort with their base letter ("\xc4pfel"
-// with "Apfel"), "\xdf" as "ss"; only when two names agree in that do the
+// letters with accents and umlauts sort with their base letter ("Äpfel"
+// with "Apfel"), "ß" as "ss"; only when two names agree in that do the
 // accents decide (plain first), then the case (lower first), then the bytes.
 // Signs come before digits, digits before letters.
 #pragma once

@@ -42,7 +42,7 @@ void frmneuuser::showLists() {
   }
 }
 
-// A click in "Gruppen f\xfcr neue User" moves the group out.
+// A click in "Gruppen für neue User" moves the group out.
 void frmneuuser::list1Click() {
   if (model_.toRemaining(ui::selectedIndex(Item(IDL_FRMNEUUSER_NEU)))) showLists();
 }

@@ -30,11 +30,11 @@ class frmneuuser final : public ui::Dialog {
   Context& ctx_;
   NewUserDefaults model_;
   bool keyboard_ = false;   // the selection moves by a key: only select
-  bool mouseDown_ = false;  // a click in "Gruppen f\xfcr neue User" is under way
+  bool mouseDown_ = false;  // a click in "Gruppen für neue User" is under way
   bool clickPending_ = false;
 };
 
-// For the main window's "Voreinstellungen f\xfcr neuen User" button.
+// For the main window's "Voreinstellungen für neuen User" button.
 std::unique_ptr<ui::Dialog> makeNewUserDefaults(Context& ctx);
 
 }  // namespace zorq

@@ -32,7 +32,7 @@ class NewUserDefaults {
  public:
   // "Freiraum", "Rate", "Zeitlimit", "Level", as typed.
   std::array<std::string, kNewUserValues> values;
-  // "Gruppen f\xfcr neue User" and "restliche Gruppen", each kept in sorted
+  // "Gruppen für neue User" and "restliche Gruppen", each kept in sorted
   // order (users/collation.h).
   std::vector<std::string> forNewUsers, remaining;
 

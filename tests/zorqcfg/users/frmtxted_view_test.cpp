@@ -104,6 +104,12 @@ TEST_F(BoxFilesView, ADoubleClickCreatesAMissingFileAndOpensItAndLeavesAnExistin
   EXPECT_EQ(system.started[1], plat::notepadCommand(where.windowsDir, dir.path() + "texte\\login.txt"));
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_TRUE(ui.shown.empty());
+  // Enter on the list opens the selected row too; elsewhere it is "OK".
+  focus(d, IDL_FRMTXTED_LIST);
+  SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  pump();
+  EXPECT_EQ(system.started.size(), 3u);
+  EXPECT_TRUE(dialog->IsOpen());
   click(d, IDB_FRMTXTED_OK);
   EXPECT_FALSE(dialog->IsOpen());
 }
