@@ -75,7 +75,7 @@ TEST_F(MiscView, ForbiddenNamesAreAddedInUpperCaseOnceAndTheFieldIsEmptiedAfterE
   EXPECT_EQ(forbidden(), (Names{"MEIER", "M\xdcLLER"}));
   // Enter in the name field adds, as "Dazu" does.
   type(d, IDE_FRMSONST_NAME, "gast");
-  focus(d, IDE_FRMSONST_NAME);
+  holdFocus(d, IDE_FRMSONST_NAME);
   SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   pump();
   EXPECT_TRUE(dialog->IsOpen());

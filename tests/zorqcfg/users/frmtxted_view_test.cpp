@@ -105,7 +105,7 @@ TEST_F(BoxFilesView, ADoubleClickCreatesAMissingFileAndOpensItAndLeavesAnExistin
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_TRUE(ui.shown.empty());
   // Enter on the list opens the selected row too; elsewhere it is "OK".
-  focus(d, IDL_FRMTXTED_LIST);
+  holdFocus(d, IDL_FRMTXTED_LIST);
   SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   pump();
   EXPECT_EQ(system.started.size(), 3u);

@@ -16,6 +16,18 @@
 
 namespace testing_support {
 
+// Gives a control the keyboard focus. Test programs running at the same
+// time may take the activation away; try again until the focus holds.
+inline void holdFocus(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  for (int i = 0; i < 100 && GetFocus() != control; ++i) {
+    SetForegroundWindow(dialog);
+    focus(dialog, id);
+    if (GetFocus() != control) Sleep(20);
+  }
+  ASSERT_EQ(GetFocus(), control);
+}
+
 inline RECT rectIn(HWND dialog, HWND control) {
   RECT r;
   GetWindowRect(control, &r);
