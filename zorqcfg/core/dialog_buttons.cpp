@@ -1,6 +1,8 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "services/frmchat.h"
+#include "services/frmextern.h"
 #include "users/frmbatch.h"
 #include "users/frmneuuser.h"
 #include "users/frmsonst.h"
@@ -13,9 +15,9 @@ const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
       {"Batchdateien", makeBatchFiles},
       {"Befehlseditor", makeCommandEditor},
-      {"Chatruf", nullptr},
+      {"Chatruf", makeChatCall},
       {"Domainrouting", nullptr},
-      {"externe Programme", nullptr},
+      {"externe Programme", makeExternalPrograms},
       {"Modemparameter", nullptr, Showing::Modal},
       {"Netzdaten", nullptr},
       {"Packer", nullptr},

@@ -30,9 +30,20 @@ struct Search {
   HWND found = nullptr;
 };
 
+// A caption as shown: "&" marks the access key, "&&" stands for "&".
+std::string shownText(const std::string& caption) {
+  std::string out;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && ++i == caption.size()) break;
+    out += caption[i];
+  }
+  return out;
+}
+
 BOOL CALLBACK byText(HWND child, LPARAM lp) {
   auto* s = reinterpret_cast<Search*>(lp);
-  if (ui::WindowText(child) == s->text) {
+  std::string text = ui::WindowText(child);
+  if (text == s->text || (s->text.find('&') == std::string::npos && shownText(text) == s->text)) {
     s->found = child;
     return FALSE;
   }
