@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "fake_system.h"
-#include "text/cp1252.h"
 #include "temp_dir.h"
 
 namespace {
@@ -30,18 +29,6 @@ TEST(BoxFileRows, ArePaddedToTheirColumnByteForByte) {
             "Upload.bat              nach dem Upload f\xfcr JEDES File");
   EXPECT_EQ(zorq::rowText(zorq::kBatchFiles[10], zorq::kBatchFileColumn),
             "Postsort.bat            nach dem Sortieren, vor Prepack");
-  // Every file opened is the lower-case shown name, but for "Multichat.txt";
-  // every shown name fits its column.
-  for (const zorq::BoxFile& row : zorq::kBoxTexts) {
-    EXPECT_LT(row.shown.size(), zorq::kBoxTextColumn);
-    if (row.shown != "Multichat.txt") {
-      EXPECT_EQ(row.file, txt::lower1252(row.shown));
-    }
-  }
-  for (const zorq::BoxFile& row : zorq::kBatchFiles) {
-    EXPECT_LT(row.shown.size(), zorq::kBatchFileColumn);
-    EXPECT_EQ(row.file, txt::lower1252(row.shown));
-  }
 }
 
 struct OpenBoxFile : ::testing::Test {

@@ -54,8 +54,4 @@ TEST(NameOrder, IsATotalOrderSoEqualLookingNamesKeepOnePlace) {
   EXPECT_EQ(twice, (Names{"a", "X", "X"}));
 }
 
-TEST(NameOrder, SignsComeBeforeDigitsAndDigitsBeforeLetters) {
-  EXPECT_EQ(sorted({"a", "9", "_", "-", ""}), (Names{"", "-", "_", "9", "a"}));
-}
-
 }  // namespace

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "faulty_fs.h"
 #include "temp_dir.h"
 
 namespace {
 
-using testing_support::FaultyFileSystem;
 using testing_support::TempDir;
 using Names = std::vector<std::string>;
 
@@ -44,13 +42,6 @@ TEST_F(NewUser, WithoutFilesTheListsAreEmptyAndOkWritesFourZeros) {
   ASSERT_TRUE(model.save(fs, where).ok());
   EXPECT_EQ(newuser(), "0\r\n0\r\n0\r\n0\r\n");
   EXPECT_FALSE(dir.exists("daten\\newuser.dat.bak"));
-}
-
-TEST_F(NewUser, WithoutGruppenDatTheGroupsOfNewuserDatStay) {
-  newuser("1\r\n2\r\n3\r\n4\r\nNetz\r\n");
-  ASSERT_TRUE(model.load(fs, where).ok());
-  EXPECT_EQ(model.forNewUsers, (Names{"Netz"}));
-  EXPECT_TRUE(model.remaining.empty());
 }
 
 TEST_F(NewUser, CaseOnlyDifferencesAreDifferentGroupsAndMovingAllOutLeavesFourLines) {
@@ -114,16 +105,6 @@ TEST_F(NewUser, A202ndGroupIsALoadErrorThatKeepsNewuserDat) {
   EXPECT_EQ(model.remaining.back(), "G1200");
   ASSERT_TRUE(model.save(fs, where).ok());
   EXPECT_EQ(newuser(), "1\r\n2\r\n3\r\n4\r\nG1000\r\n");
-}
-
-TEST_F(NewUser, AFailedSaveLeavesTheFileAsItWas) {
-  newuser("1\r\n2\r\n3\r\n4\r\n");
-  ASSERT_TRUE(model.load(fs, where).ok());
-  model.values[0] = "999";
-  FaultyFileSystem faulty(fs);
-  faulty.failWrite = true;
-  EXPECT_EQ(model.save(faulty, where).error, "Fehler beim Speichern von <newuser.dat>");
-  EXPECT_EQ(newuser(), "1\r\n2\r\n3\r\n4\r\n");
 }
 
 }  // namespace
