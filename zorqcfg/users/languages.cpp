@@ -34,8 +34,8 @@ txt::Status Languages::load(plat::FileSystem& fs, const Installation& where) {
 txt::Status Languages::save(plat::FileSystem& fs, const Installation& where) {
   txt::Writer out;
   for (const std::string& name : names) out.line(name);
-  if (!plat::saveFile(fs, where.settingsFile(kLanguageFile), out.bytes(), {backup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kLanguageFile + ">");
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kLanguageFile), out.bytes(), {backup_}); !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kLanguageFile, s));
   backup_ = false;
   return txt::Status::Ok();
 }

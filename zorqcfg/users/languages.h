@@ -37,7 +37,7 @@ class Languages {
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": the five lines, atomically; after a load error the old file is
   // kept as sprachen.txt.bak. Failure: "Fehler beim Speichern von
-  // <sprachen.txt>".
+  // <sprachen.txt>" and the reason.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
 
  private:

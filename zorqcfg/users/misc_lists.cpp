@@ -26,8 +26,8 @@ void removeAt(std::vector<std::string>& names, int index) {
 
 txt::Status saveList(plat::FileSystem& fs, const Installation& where, const char* name,
                      const std::vector<std::string>& names, bool& backup) {
-  if (!plat::saveFile(fs, where.settingsFile(name), nameListBytes(names), {backup}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + name + ">");
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(name), nameListBytes(names), {backup}); !s)
+    return txt::Status::Fail(plat::saveErrorMessage(name, s));
   backup = false;
   return txt::Status::Ok();
 }

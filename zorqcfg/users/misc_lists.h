@@ -47,8 +47,8 @@ class MiscLists {
   void removeForbidden(int index);
 
   // "OK": both files written atomically, then the comment put into the
-  // record. Failure: "Fehler beim Speichern von <...>"; the record is then
-  // unchanged.
+  // record. Failure: "Fehler beim Speichern von <...>" and the reason; the
+  // record is then unchanged.
   txt::Status save(plat::FileSystem& fs, const Installation& where, MainSettings& settings);
 
  private:

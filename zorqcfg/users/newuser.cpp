@@ -69,8 +69,8 @@ std::string NewUserDefaults::bytes() const {
 }
 
 txt::Status NewUserDefaults::save(plat::FileSystem& fs, const Installation& where) {
-  if (!plat::saveFile(fs, where.settingsFile(kNewUserFile), bytes(), {backup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kNewUserFile + ">");
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kNewUserFile), bytes(), {backup_}); !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kNewUserFile, s));
   backup_ = false;
   return txt::Status::Ok();
 }

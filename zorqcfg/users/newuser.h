@@ -46,7 +46,7 @@ class NewUserDefaults {
 
   // "OK": newuser.dat written atomically; after a load error the old file
   // is kept as newuser.dat.bak. Failure: "Fehler beim Speichern von
-  // <newuser.dat>", and the file stays as it was.
+  // <newuser.dat>" and the reason, and the file stays as it was.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
 
   // Moves the group at index to its sorted place in the other list; an
