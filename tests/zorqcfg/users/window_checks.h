@@ -9,7 +9,6 @@
 
 #include <cctype>
 #include <map>
-#include <set>
 #include <string>
 
 #include "win32/view_driver.h"
@@ -67,15 +66,22 @@ inline void expectLaidOut(HWND d) {
   }
 }
 
-// exempt: captions that cannot have a key of their own.
-inline void expectAccessKeys(HWND d, std::set<int> exempt = {}) {
+// A caption that stands on several buttons without a key is a column of a
+// table, whose rows are reached by their labels' keys.
+inline void expectAccessKeys(HWND d) {
   std::map<char, std::string> taken;
-  for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+  std::map<std::string, int> captions;
+  auto isButton = [](HWND c) {
     wchar_t cls[32] = {};
     GetClassNameW(c, cls, 32);
-    const LONG type = GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK;
-    if (std::wstring(cls) != L"Button" || type == BS_GROUPBOX || exempt.count(GetDlgCtrlID(c))) continue;
+    return std::wstring(cls) == L"Button" && (GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX;
+  };
+  for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+    if (isButton(c)) ++captions[textOf(c)];
+  for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (!isButton(c)) continue;
     const std::string text = textOf(c);
+    if (text.find('&') == std::string::npos && captions[text] > 1) continue;
     const std::size_t amp = text.find('&');
     ASSERT_TRUE(amp != std::string::npos && amp + 1 < text.size()) << text << " has no access key";
     const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(text[amp + 1])));
