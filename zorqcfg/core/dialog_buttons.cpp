@@ -1,12 +1,17 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "network/frmdomain.h"
+#include "network/frmnetz.h"
+#include "network/frmprpacker.h"
 #include "ports/frmfenst.h"
 #include "ports/frmmodem2.h"
 #include "ports/frmprsspeicher.h"
 #include "ports/frmstart.h"
 #include "services/frmchat.h"
 #include "services/frmextern.h"
+#include "schedule/frmzeit.h"
+#include "schedule/frmzusa.h"
 #include "users/frmbatch.h"
 #include "users/frmneuuser.h"
 #include "users/frmsonst.h"
@@ -20,19 +25,19 @@ const DialogButtons& dialogButtons() {
       {"Batchdateien", makeBatchFiles},
       {"Befehlseditor", makeCommandEditor},
       {"Chatruf", makeChatCall},
-      {"Domainrouting", nullptr},
+      {"Domainrouting", makeDomainRouting},
       {"externe Programme", makeExternalPrograms},
       {"Modemparameter", makeModemParameters, Showing::Modal},
-      {"Netzdaten", nullptr},
-      {"Packer", nullptr},
+      {"Netzdaten", makeNetParameters},
+      {"Packer", makePackers},
       {"Sprachen", makeLanguages},
       {"Speicher", makeMemoryLimits},
       {"Startparameter", makeStartParameters},
       {"Texte", makeBoxTexts},
       {"Voreinstellungen f\xfcr neuen User", makeNewUserDefaults},
-      {"Zeitplan", nullptr},
+      {"Zeitplan", makeScheduleEditor},
       {"Fenster", makeModuleWindows},
-      {"Zusatztools im Server", nullptr},
+      {"Zusatztools im Server", makeToolsManager},
       {"Sonstiges", makeMiscLists},
   }};
   return buttons;
