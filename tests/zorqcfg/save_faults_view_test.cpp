@@ -39,6 +39,9 @@
 #include "schedule/frmzeit.h"
 #include "schedule/frmzusa.h"
 #include "services/frmextern.h"
+#include "users/frmneuuser.h"
+#include "users/frmsonst.h"
+#include "users/sprachen.h"
 #include "win32/demo_install.h"
 #include "win32/view_driver.h"
 
@@ -94,6 +97,13 @@ const std::vector<SaveCase>& saveCases() {
       {"Packer", {"daten\\packer.txt", "daten\\pack2.txt"}, dialogOf<zorq::frmprpacker>(), {"Name", "ARJ"}},
       {"Zeitplan", {"daten\\zeit.txt"}, dialogOf<zorq::frmzeit>(), {"Zeit", "04:30"}},
       {"Zusatzprogramme", {"zusatz.dat"}, dialogOf<zorq::frmzusa>(), {"Name", "Statistik"}},
+      {"NeueUser", {"daten\\newuser.dat"}, dialogOf<zorq::frmneuuser>(), {"Freiraum", "999"}},
+      {"Sprachen", {"daten\\sprachen.txt"}, dialogOf<zorq::sprachen>(), {"Hauptsprache", "Englisch"}},
+      {"Sonstiges",
+       {"daten\\cosysop.txt", "daten\\userver.txt"},
+       dialogOf<zorq::frmsonst>(),
+       {"Kommentar bei CD-Import und BIN\xc4R-Import, wenn kein Kommentar gefunden werden kann",
+        "Kein Kommentar"}},
       {"Ende",
        {"zorq.ini", "daten\\main.txt"},
        [](zorq::Context& ctx) { return std::make_unique<zorq::haupt>(ctx, zorq::StartState{}); },
@@ -144,9 +154,10 @@ struct SaveRun {
   explicit SaveRun(const SaveCase& r) : row(r) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    for (const char* name : {"befehle.txt", "befgrup.txt", "chat.dat", "env.dat", "extern.dat", "main.txt",
-                             "modem.txt", "start.dat", "winds.txt", "netzpar.dat", "routing.txt",
-                             "packer.txt", "pack2.txt", "zeit.txt", "netz.dat"})
+    for (const char* name : {"befehle.txt", "befgrup.txt", "chat.dat",     "env.dat",     "extern.dat",
+                             "main.txt",    "modem.txt",   "start.dat",    "winds.txt",   "netzpar.dat",
+                             "routing.txt", "packer.txt",  "pack2.txt",    "zeit.txt",    "netz.dat",
+                             "newuser.dat", "gruppen.dat", "sprachen.txt", "cosysop.txt", "userver.txt"})
       box.write(std::string("daten\\") + name,
                 readFile(sourcePath(std::string("examples/demo/daten/") + name)));
     box.write("zusatz.dat", readFile(sourcePath("examples/demo/zusatz.dat")));
