@@ -321,8 +321,8 @@ class Holder {
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                         &process_))
       return;
-    // Wait until the file is really held.
-    for (int i = 0; i < 200; ++i) {
+    // Wait until the file is really held; a loaded machine starts programs slowly.
+    for (int i = 0; i < 2400 && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; ++i) {
       HANDLE h =
           CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                       nullptr, OPEN_EXISTING, 0, nullptr);
