@@ -24,7 +24,8 @@ bool readSlider(txt::Reader& in, int lo, int hi, int& value) {
   auto number = txt::parseNumber(line);
   double rounded = number ? txt::roundHalfEven(*number) : 0.0;
   if (!number || rounded < lo || rounded > hi) {
-    in.fail("slider value out of range: " + line);
+    in.fail(txt::quoted(line) + " ist kein Schieberwert (" + std::to_string(lo) + " bis " +
+            std::to_string(hi) + ")");
     return false;
   }
   value = static_cast<int>(rounded);
@@ -113,7 +114,7 @@ txt::Status parseMainSettings(const std::string& bytes, MainSettings& s) {
   std::int16_t pms = 0;
   if (in.number(pms)) {
     if (pms < 0 || pms > 2)
-      in.fail("check box state " + std::to_string(pms));
+      in.fail(txt::quoted(std::to_string(pms)) + " ist kein Schalterwert (0, 1 oder 2)");
     else
       s.pmsUnsichtbar = pms;
   }
