@@ -151,10 +151,11 @@ std::string mainSettingsBytes(const MainSettings& s) {
   return out.bytes();
 }
 
-ServerLock serverLockOf(const std::string& envBytes) {
+ServerLock serverLockOf(const std::string& envBytes, txt::Status* why) {
   txt::Reader in(envBytes);
   std::string ignored;
   for (int line = 1; line <= 7; ++line) in.line(ignored);
+  if (why != nullptr) *why = in.status();
   if (in.failed()) return ServerLock::Unreadable;
   if (in.atEnd()) return ServerLock::Off;
   std::string eighth;

@@ -82,8 +82,8 @@ std::string mainSettingsBytes(const MainSettings& settings);
 
 enum class ServerLock { Off, Active, Unreadable };
 // env.dat: lines 1 to 7 must be there; an eighth line other than exactly "0"
-// means the server is locked.
-ServerLock serverLockOf(const std::string& envBytes);
+// means the server is locked. Unreadable tells why in *why, if given.
+ServerLock serverLockOf(const std::string& envBytes, txt::Status* why = nullptr);
 
 // What the start of the editor decided.
 struct StartState {
