@@ -26,6 +26,23 @@ std::string comparable(std::string_view line) { return txt::lower1252(txt::trimB
 
 }  // namespace
 
+std::string utf8Of(std::string_view cp1252) {
+  std::string utf8;
+  for (char16_t c : txt::toUtf16(cp1252)) {
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xE0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return utf8;
+}
+
 std::string findingLine(const Finding& finding) {
   std::string text = finding.file;
   if (finding.line > 0) text += ":" + std::to_string(finding.line);
@@ -88,8 +105,9 @@ const std::vector<FileKind>& fileKinds() {
     std::vector<FileKind> all;
     addCoreKinds(all);
     addCommandKinds(all);
-    addServiceKinds(all);
+    addPortKinds(all);
     addNetworkKinds(all);
+    addServiceKinds(all);
     return all;
   }();
   return kinds;

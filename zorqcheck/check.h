@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/installation.h"
@@ -64,5 +65,8 @@ std::vector<Finding> checkInstallation(plat::FileSystem& fs, const zorq::Install
 // or one that does not end with "\" (every path would be formed wrongly).
 // The findings name the file "zorq.ini".
 std::vector<Finding> checkIniFolder(plat::FileSystem& fs, const std::string& installDir);
+
+// Windows-1252 text as UTF-8, for a console outside Windows.
+std::string utf8Of(std::string_view cp1252);
 
 }  // namespace zorqcheck

@@ -19,5 +19,6 @@ void addCoreKinds(std::vector<FileKind>& kinds);
 void addCommandKinds(std::vector<FileKind>& kinds);
 void addServiceKinds(std::vector<FileKind>& kinds);
 void addNetworkKinds(std::vector<FileKind>& kinds);
+void addPortKinds(std::vector<FileKind>& kinds);
 
 }  // namespace zorqcheck

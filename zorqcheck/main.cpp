@@ -50,20 +50,7 @@ void write(std::FILE* stream, const std::string& text) {
   }
   std::fwrite(text.data(), 1, text.size(), stream);
 #else
-  std::u16string wide = txt::toUtf16(text);
-  std::string utf8;
-  for (char16_t c : wide) {
-    if (c < 0x80) {
-      utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-      utf8 += static_cast<char>(0xC0 | (c >> 6));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      utf8 += static_cast<char>(0xE0 | (c >> 12));
-      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
+  const std::string utf8 = zorqcheck::utf8Of(text);
   std::fwrite(utf8.data(), 1, utf8.size(), stream);
 #endif
 }
