@@ -48,7 +48,10 @@ Outcome runChecker(const TempDir& scratch, const std::string& arguments) {
 #ifdef _WIN32
   // The output goes through files: Wine's helpers may hold a pipe open.
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const std::string outPath = scratch.file("out.txt"), errPath = scratch.file("err.txt");
+  // A file of its own for each run: Wine may still hold the last one.
+  static int runs = 0;
+  const std::string n = std::to_string(++runs);
+  const std::string outPath = scratch.file("out" + n + ".txt"), errPath = scratch.file("err" + n + ".txt");
   HANDLE out =
       CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
   HANDLE err =
