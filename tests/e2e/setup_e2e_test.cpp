@@ -140,6 +140,7 @@ class SetupRun : public ::testing::Test {
     fs::copy_file(testing_support::windowsPath(VALMORIN_SETUP_EXE), dir + "setup.exe");
     fs::copy_file(testing_support::windowsPath(VALMORIN_STANDIN_EXE), dir + "zorq.exe");
     fs::copy_file(testing_support::zorqcfgExe(), dir + "zorqcfg.exe");
+    fs::copy_file(testing_support::windowsPath(VALMORIN_ZORQCHECK_EXE), dir + "zorqcheck.exe");
     return dir;
   }
 
@@ -209,6 +210,7 @@ TEST_F(SetupRun, FullInstallationThenUpdate) {
               slurp(testing_support::sourcePath("examples\\demo\\texte\\deutsch.lng")));
   EXPECT_TRUE(fs::exists(kTarget + "\\texte\\menue\\haupt.txt"));
   EXPECT_TRUE(fs::exists(kTarget + "\\zorqcfg.exe"));
+  EXPECT_TRUE(fs::exists(kTarget + "\\zorqcheck.exe"));
   EXPECT_TRUE(fs::exists(windowsDirectory() + "zorq.hlp"));
   EXPECT_FALSE(fs::exists(kTarget + "\\alt.txt"));
 
