@@ -21,6 +21,9 @@ class DirectoryTree {
   void attach(HWND drives, HWND tree, const std::string& start);
   // Called after the open directory changed.
   void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
+  // Called instead of opening a row whose name the settings files cannot
+  // hold, with the message that says so.
+  void onRefused(std::function<void(const std::string&)> refused) { refused_ = std::move(refused); }
 
   // The directory open in the tree, as the platform names it ("C:\" for a
   // root, "C:\BOX" below it).
@@ -30,7 +33,8 @@ class DirectoryTree {
   // directory. A drive that is not ready leaves everything as it was.
   void driveChosen();
   // Opens the directory of the tree's selected row; false when it is the
-  // open one already.
+  // open one already. A row whose name cannot be stored is refused through
+  // onRefused instead (and counts as handled).
   bool openSelected();
   // A notification from one of the two controls: a drive chosen, or a row
   // of the tree double-clicked. True when it was one.
@@ -44,6 +48,7 @@ class DirectoryTree {
   std::string open_;
   std::vector<std::string> rowPaths_;
   std::function<void()> changed_;
+  std::function<void(const std::string&)> refused_;
 };
 
 // The ordinary files of a directory that match a mask, sorted.

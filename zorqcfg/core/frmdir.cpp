@@ -5,10 +5,12 @@
 
 namespace zorq {
 
-frmdir::frmdir(std::string startDirectory) : Dialog(IDD_FRMDIR), start_(std::move(startDirectory)) {}
+frmdir::frmdir(std::string startDirectory, ui::Services& ui)
+    : Dialog(IDD_FRMDIR), start_(std::move(startDirectory)), ui_(ui) {}
 
 bool frmdir::OnInit() {
   auswahl_.clear();
+  tree_.onRefused([this](const std::string& problem) { ui_.notice(problem); });
   tree_.attach(Item(IDC_FRMDIR_DRIVES), Item(IDL_FRMDIR_TREE), start_);
   SetFocus(Item(IDL_FRMDIR_TREE));
   return false;
@@ -28,9 +30,14 @@ bool frmdir::OnCommand(int id, int code, HWND control) {
 }
 
 // Enter in the tree opens the chosen row, as a double click does; elsewhere
-// it is "OK".
+// it is "OK". A directory whose name cannot be stored is refused, and the
+// picker stays open.
 void frmdir::OnOK() {
   if (GetFocus() == Item(IDL_FRMDIR_TREE) && tree_.openSelected()) return;
+  if (auto problem = unstorableName(tree_.openDirectory())) {
+    ui_.notice(*problem);
+    return;
+  }
   auswahl_ = withBackslash(tree_.openDirectory());
   End(IDOK);
 }

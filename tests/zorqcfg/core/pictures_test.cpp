@@ -72,19 +72,19 @@ struct Screenshot : ::testing::Test {
 
 TEST_F(Screenshot, MainWindow) {
   zorq::loadAtStart(ctx.fs, where, settings, ui);
-  zorq::haupt window(ctx, false);
+  zorq::haupt window(ctx, {});
   ASSERT_TRUE(window.Create(nullptr));
   focus(window.hwnd(), GetDlgCtrlID(fieldOf(window.hwnd(), "Sysopname")));
   EXPECT_TRUE(saveScreenshot(window.hwnd(), folder + "haupt.bmp"));
 }
 
 TEST_F(Screenshot, DirectoryPicker) {
-  zorq::frmdir picker(box.path() + "daten");
+  zorq::frmdir picker(box.path() + "daten", ui);
   picture(picker, "frmdir");
 }
 
 TEST_F(Screenshot, FilePicker) {
-  zorq::frmfile picker(box.path() + "sounds", "*.wav");
+  zorq::frmfile picker(box.path() + "sounds", "*.wav", ui);
   picture(picker, "frmfile");
 }
 
