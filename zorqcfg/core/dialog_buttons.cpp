@@ -7,6 +7,8 @@
 #include "ports/frmstart.h"
 #include "services/frmchat.h"
 #include "services/frmextern.h"
+#include "schedule/frmzeit.h"
+#include "schedule/frmzusa.h"
 
 namespace zorq {
 
@@ -25,9 +27,9 @@ const DialogButtons& dialogButtons() {
       {"Startparameter", makeStartParameters},
       {"Texte", nullptr},
       {"Voreinstellungen f\xfcr neuen User", nullptr},
-      {"Zeitplan", nullptr},
+      {"Zeitplan", makeScheduleEditor},
       {"Fenster", makeModuleWindows},
-      {"Zusatztools im Server", nullptr},
+      {"Zusatztools im Server", makeToolsManager},
       {"Sonstiges", nullptr},
   }};
   return buttons;
