@@ -100,6 +100,14 @@ std::vector<std::string> perNetwork(const std::string& name) {
   return files;
 }
 
+std::string lineWithoutTab(const std::string& bytes, std::size_t n) {
+  const std::vector<std::string> lines = linesOf(bytes);
+  const std::string line = n >= 1 && n <= lines.size() ? lines[n - 1] : std::string();
+  return "Zeile " + std::to_string(n) + ": " + txt::quoted(line) +
+         " hat keinen Tabulator und wird beim n\xe4"
+         "chsten Speichern weggelassen";
+}
+
 const std::vector<FileKind>& fileKinds() {
   static const std::vector<FileKind> kinds = [] {
     std::vector<FileKind> all;
@@ -107,6 +115,7 @@ const std::vector<FileKind>& fileKinds() {
     addCommandKinds(all);
     addPortKinds(all);
     addNetworkKinds(all);
+    addScheduleKinds(all);
     addServiceKinds(all);
     return all;
   }();

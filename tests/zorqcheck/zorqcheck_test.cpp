@@ -152,6 +152,8 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
   damage(dir, "daten\\start3.dat", 12, "70000");
   damage(dir, "daten\\winds.txt", 2, " 5 ");
   damage(dir, "daten\\netz.dat", 10, "Janus");
+  damage(dir, "daten\\zeit3.txt", 4, "9:3x");
+  damage(dir, "zusatz.dat", 2, "Userliste drucken ULISTE.EXE");
   damage(dir, "daten\\extern.dat", 10, "viel");
   damage(dir, "daten\\chat.dat", 1, "1");
 
@@ -170,6 +172,10 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
           "daten\\start3.dat:12: Zeile 12: \"70000\" liegt nicht zwischen -32768 und 32767",
           "daten\\winds.txt:2: Zeile 2: \"5\" ist kein Schalterwert (0, 1 oder 2)",
           "daten\\netz.dat:10: Zeile 10: \"Janus\" ist kein Netzboxtyp (eine Zahl von -32768 bis 32767)",
+          "daten\\zeit3.txt:4: Zeile 4: \"9:3x\" hat das falsche Format (SS:MM)",
+          "zusatz.dat:2: Zeile 2: \"Userliste drucken ULISTE.EXE\" hat keinen Tabulator "
+          "und wird beim n\xe4"
+          "chsten Speichern weggelassen",
           "daten\\extern.dat:10: Zeile 10: \"viel\" ist keine Zahl",
           "daten\\chat.dat:1: Zeile 1: \"1\" wird beim n\xe4"
           "chsten Speichern als \"11111111111\" geschrieben",
@@ -177,7 +183,7 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
 
   Outcome quiet = runChecker(dir, "--quiet " + quotedArg(box));
   EXPECT_EQ(quiet.exitCode, 1);
-  EXPECT_EQ(quiet.out, "12\n");
+  EXPECT_EQ(quiet.out, "14\n");
 }
 
 TEST(Zorqcheck, CannotRunWithoutAnInstallation) {
