@@ -1,6 +1,9 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "network/frmdomain.h"
+#include "network/frmnetz.h"
+#include "network/frmprpacker.h"
 #include "ports/frmfenst.h"
 #include "ports/frmmodem2.h"
 #include "ports/frmprsspeicher.h"
@@ -17,11 +20,11 @@ const DialogButtons& dialogButtons() {
       {"Batchdateien", nullptr},
       {"Befehlseditor", makeCommandEditor},
       {"Chatruf", makeChatCall},
-      {"Domainrouting", nullptr},
+      {"Domainrouting", makeDomainRouting},
       {"externe Programme", makeExternalPrograms},
       {"Modemparameter", makeModemParameters, Showing::Modal},
-      {"Netzdaten", nullptr},
-      {"Packer", nullptr},
+      {"Netzdaten", makeNetParameters},
+      {"Packer", makePackers},
       {"Sprachen", nullptr},
       {"Speicher", makeMemoryLimits},
       {"Startparameter", makeStartParameters},
