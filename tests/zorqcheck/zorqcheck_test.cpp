@@ -152,6 +152,10 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
   damage(dir, "daten\\start3.dat", 12, "70000");
   damage(dir, "daten\\winds.txt", 2, " 5 ");
   damage(dir, "daten\\netz.dat", 10, "Janus");
+  damage(dir, "daten\\netzpar.dat", 10, " 1");
+  damage(dir, "daten\\routing.txt", 3, "*~nordlicht.fido.de FIDOGATE");
+  damage(dir, "daten\\packer.txt", 1, "ARJ Archivierer von Robert K. Jung");
+  damage(dir, "daten\\pack2.txt", 6, nullptr);
   damage(dir, "daten\\zeit3.txt", 4, "9:3x");
   damage(dir, "zusatz.dat", 2, "Userliste drucken ULISTE.EXE");
   damage(dir, "daten\\extern.dat", 10, "viel");
@@ -172,6 +176,14 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
           "daten\\start3.dat:12: Zeile 12: \"70000\" liegt nicht zwischen -32768 und 32767",
           "daten\\winds.txt:2: Zeile 2: \"5\" ist kein Schalterwert (0, 1 oder 2)",
           "daten\\netz.dat:10: Zeile 10: \"Janus\" ist kein Netzboxtyp (eine Zahl von -32768 bis 32767)",
+          "daten\\netzpar.dat:10: Zeile 10: \" 1\" wird beim n\xe4"
+          "chsten Speichern als \"0\" geschrieben",
+          "daten\\routing.txt:3: Zeile 3: \"*~nordlicht.fido.de FIDOGATE\" hat keinen Tabulator und wird "
+          "beim n\xe4"
+          "chsten Speichern weggelassen",
+          "daten\\packer.txt:1: Zeile 1: \"ARJ Archivierer von Robert K. Jung\" wird beim n\xe4"
+          "chsten Speichern als \"ARJ Archivierer von\" geschrieben",
+          "daten\\pack2.txt:6: Zeile 6: fehlt (die Datei endet vorher)",
           "daten\\zeit3.txt:4: Zeile 4: \"9:3x\" hat das falsche Format (SS:MM)",
           "zusatz.dat:2: Zeile 2: \"Userliste drucken ULISTE.EXE\" hat keinen Tabulator "
           "und wird beim n\xe4"
@@ -183,7 +195,7 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
 
   Outcome quiet = runChecker(dir, "--quiet " + quotedArg(box));
   EXPECT_EQ(quiet.exitCode, 1);
-  EXPECT_EQ(quiet.out, "14\n");
+  EXPECT_EQ(quiet.out, "18\n");
 }
 
 TEST(Zorqcheck, CannotRunWithoutAnInstallation) {
