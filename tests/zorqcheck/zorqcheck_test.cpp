@@ -237,6 +237,18 @@ TEST(Report, OneFindingIsOneLine) {
             "daten\\x.txt:3: Zeile 3: \"a?b?c\"");
 }
 
+TEST(Kinds, MoreRecordsThanTheDialogHoldsAreToldAtTheFirstOneTooMany) {
+  TempDir dir;
+  std::string programs;
+  for (int k = 0; k < 302; ++k) programs += "Name\r\nKommentar\r\nC:\\X.EXE\r\n\r\n 10 \r\n";
+  dir.write("daten\\extern.dat", programs);
+  zorq::Installation where;
+  where.installDir = dir.path();
+  auto found = zorqcheck::checkInstallation(plat::localFileSystem(), where);
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(zorqcheck::findingLine(found[0]), "daten\\extern.dat:1506: Zeile 1506: mehr als 301 Programme");
+}
+
 TEST(IniFolder, AFolderThatIsMissingOrLacksItsBackslash) {
   TempDir dir;
   plat::FileSystem& fs = plat::localFileSystem();
