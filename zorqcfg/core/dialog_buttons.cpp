@@ -12,12 +12,17 @@
 #include "services/frmextern.h"
 #include "schedule/frmzeit.h"
 #include "schedule/frmzusa.h"
+#include "users/frmbatch.h"
+#include "users/frmneuuser.h"
+#include "users/frmsonst.h"
+#include "users/frmtxted.h"
+#include "users/sprachen.h"
 
 namespace zorq {
 
 const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
-      {"Batchdateien", nullptr},
+      {"Batchdateien", makeBatchFiles},
       {"Befehlseditor", makeCommandEditor},
       {"Chatruf", makeChatCall},
       {"Domainrouting", makeDomainRouting},
@@ -25,15 +30,15 @@ const DialogButtons& dialogButtons() {
       {"Modemparameter", makeModemParameters, Showing::Modal},
       {"Netzdaten", makeNetParameters},
       {"Packer", makePackers},
-      {"Sprachen", nullptr},
+      {"Sprachen", makeLanguages},
       {"Speicher", makeMemoryLimits},
       {"Startparameter", makeStartParameters},
-      {"Texte", nullptr},
-      {"Voreinstellungen f\xfcr neuen User", nullptr},
+      {"Texte", makeBoxTexts},
+      {"Voreinstellungen f\xfcr neuen User", makeNewUserDefaults},
       {"Zeitplan", makeScheduleEditor},
       {"Fenster", makeModuleWindows},
       {"Zusatztools im Server", makeToolsManager},
-      {"Sonstiges", nullptr},
+      {"Sonstiges", makeMiscLists},
   }};
   return buttons;
 }
