@@ -117,6 +117,7 @@ const std::vector<FileKind>& fileKinds() {
     addNetworkKinds(all);
     addScheduleKinds(all);
     addServiceKinds(all);
+    addUserKinds(all);
     return all;
   }();
   return kinds;

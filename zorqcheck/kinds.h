@@ -26,5 +26,6 @@ void addServiceKinds(std::vector<FileKind>& kinds);
 void addNetworkKinds(std::vector<FileKind>& kinds);
 void addPortKinds(std::vector<FileKind>& kinds);
 void addScheduleKinds(std::vector<FileKind>& kinds);
+void addUserKinds(std::vector<FileKind>& kinds);
 
 }  // namespace zorqcheck

@@ -159,6 +159,10 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
   damage(dir, "daten\\zeit3.txt", 4, "9:3x");
   damage(dir, "zusatz.dat", 2, "Userliste drucken ULISTE.EXE");
   damage(dir, "daten\\extern.dat", 10, "viel");
+  damage(dir, "daten\\newuser.dat", 3, nullptr);
+  dir.write("box\\daten\\sprachen.txt", dir.read("box\\daten\\sprachen.txt") +
+                                            "fran\xe7"
+                                            "ais\r\n");
   damage(dir, "daten\\chat.dat", 1, "1");
 
   Outcome run = runChecker(dir, quotedArg(box));
@@ -191,11 +195,15 @@ TEST(Zorqcheck, FindsOneFaultPerFileKindWithFileAndLine) {
           "daten\\extern.dat:10: Zeile 10: \"viel\" ist keine Zahl",
           "daten\\chat.dat:1: Zeile 1: \"1\" wird beim n\xe4"
           "chsten Speichern als \"11111111111\" geschrieben",
+          "daten\\newuser.dat:3: Zeile 3: fehlt (die Datei endet vorher)",
+          "daten\\sprachen.txt:6: Zeile 6: \"fran\xe7"
+          "ais\" wird beim n\xe4"
+          "chsten Speichern weggelassen",
       }));
 
   Outcome quiet = runChecker(dir, "--quiet " + quotedArg(box));
   EXPECT_EQ(quiet.exitCode, 1);
-  EXPECT_EQ(quiet.out, "18\n");
+  EXPECT_EQ(quiet.out, "20\n");
 }
 
 TEST(Zorqcheck, CannotRunWithoutAnInstallation) {
