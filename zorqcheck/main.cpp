@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
   std::vector<zorqcheck::Finding> findings;
   if (!folders.empty()) {
     where.installDir = folders.front();
+    if (where.installDir.empty()) return cannotRun("der Installationsordner ist leer");
     if (where.installDir.back() != '\\' && where.installDir.back() != '/') where.installDir += '\\';
     plat::FileInfo folder = fs.info(where.installDir);
     if (!folder.exists || !folder.directory)

@@ -210,6 +210,7 @@ TEST(Zorqcheck, CannotRunWithoutAnInstallation) {
   TempDir dir;
   EXPECT_EQ(runChecker(dir, quotedArg(dir.file("fehlt"))).exitCode, 2);
   EXPECT_EQ(runChecker(dir, "--gibtsnicht " + quotedArg(dir.path())).exitCode, 2);
+  EXPECT_EQ(runChecker(dir, "\"\"").exitCode, 2);
 }
 
 std::vector<Finding> rewritten(const std::string& before, const std::string& after) {
