@@ -141,9 +141,11 @@ std::vector<Finding> checkInstallation(plat::FileSystem& fs, const Installation&
   return findings;
 }
 
-std::vector<Finding> checkIniFolder(plat::FileSystem& fs, const std::string& installDir) {
+std::vector<Finding> checkIni(plat::FileSystem& fs, const std::string& iniBytes) {
   std::vector<Finding> findings;
   Report report("zorq.ini", findings);
+  const zorq::IniValues values = zorq::parseIni(iniBytes);
+  const std::string& installDir = values.installDir;
   if (installDir.empty()) {
     report.at(1, "Zeile 1: nennt keinen Installationsordner");
     return findings;
@@ -153,6 +155,7 @@ std::vector<Finding> checkIniFolder(plat::FileSystem& fs, const std::string& ins
   plat::FileInfo folder = fs.info(installDir);
   if (!folder.exists || !folder.directory)
     report.at(1, "Zeile 1: der Ordner " + txt::quoted(installDir) + " existiert nicht");
+  report.rewritten(iniBytes, zorq::iniBytes(values), 2);
   return findings;
 }
 

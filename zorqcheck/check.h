@@ -61,10 +61,11 @@ const std::vector<FileKind>& fileKinds();
 // The files of the installation, kind after kind.
 std::vector<Finding> checkInstallation(plat::FileSystem& fs, const zorq::Installation& where);
 
-// The installation folder named by zorq.ini: a folder that does not exist,
-// or one that does not end with "\" (every path would be formed wrongly).
-// The findings name the file "zorq.ini".
-std::vector<Finding> checkIniFolder(plat::FileSystem& fs, const std::string& installDir);
+// zorq.ini, read as the editor reads it: an installation folder that does
+// not exist or does not end with "\" (every path would be formed wrongly),
+// and a network number that "Ende" would write back otherwise (it is
+// clamped to 0 to 9). The findings name the file "zorq.ini".
+std::vector<Finding> checkIni(plat::FileSystem& fs, const std::string& iniBytes);
 
 // Windows-1252 text as UTF-8, for a console outside Windows.
 std::string utf8Of(std::string_view cp1252);

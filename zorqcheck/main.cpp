@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     if (!plat::FileExists(fs, where.iniPath()) || !fs.readAll(where.iniPath(), bytes).ok())
       return cannotRun("ZORQ.INI fehlt, Installation fehlerhaft (" + where.iniPath() + ")");
     where.installDir = zorq::parseIni(bytes).installDir;
-    findings = zorqcheck::checkIniFolder(fs, where.installDir);
+    findings = zorqcheck::checkIni(fs, bytes);
     plat::FileInfo folder = fs.info(where.installDir);
     if (where.installDir.empty() || !folder.exists || !folder.directory) where.installDir.clear();
     if (!where.installDir.empty() && where.installDir.back() != '\\') where.installDir += '\\';

@@ -258,23 +258,30 @@ TEST(Kinds, MoreRecordsThanTheDialogHoldsAreToldAtTheFirstOneTooMany) {
   EXPECT_EQ(zorqcheck::findingLine(found[0]), "daten\\extern.dat:1506: Zeile 1506: mehr als 301 Programme");
 }
 
-TEST(IniFolder, AFolderThatIsMissingOrLacksItsBackslash) {
+TEST(Ini, AFolderThatIsMissingOrLacksItsBackslashAndANetworkNumberEndeWouldChange) {
   TempDir dir;
   plat::FileSystem& fs = plat::localFileSystem();
   dir.write("box\\daten\\main.txt", "");
-  EXPECT_TRUE(zorqcheck::checkIniFolder(fs, dir.file("box\\")).empty());
+  const std::string box = dir.file("box\\");
+  EXPECT_TRUE(zorqcheck::checkIni(fs, box + "\r\n 3 \r\n").empty());
 
-  auto found = zorqcheck::checkIniFolder(fs, dir.file("fehlt\\"));
+  auto found = zorqcheck::checkIni(fs, dir.file("fehlt\\") + "\r\n");
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0].file, "zorq.ini");
   EXPECT_EQ(found[0].line, 1u);
   EXPECT_NE(found[0].what.find("existiert nicht"), std::string::npos);
 
-  found = zorqcheck::checkIniFolder(fs, dir.file("box"));
+  found = zorqcheck::checkIni(fs, dir.file("box") + "\r\n");
   ASSERT_EQ(found.size(), 1u);
   EXPECT_NE(found[0].what.find("endet nicht mit \"\\\""), std::string::npos);
 
-  EXPECT_EQ(zorqcheck::checkIniFolder(fs, "").size(), 1u);
+  found = zorqcheck::checkIni(fs, box + "\r\n 12 \r\n");
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].what,
+            "Zeile 2: \" 12 \" wird beim n\xe4"
+            "chsten Speichern als \" 9 \" geschrieben");
+
+  EXPECT_EQ(zorqcheck::checkIni(fs, "").size(), 1u);
 }
 
 }  // namespace
