@@ -15,7 +15,7 @@ bool frmselgru::OnInit() {
   auswahl_.clear();
   cancelled_ = false;
   groups_ = loadGroups(fs_, where_, ui_);
-  groups_.insert(groups_.begin(), kNoGroup);
+  groups_.insert(groups_.begin(), kNoGroupEntry);
   HWND list = Item(IDL_FRMSELGRU_GROUPS);
   ui::fillList(list, groups_);
   SetWindowSubclass(list, ListKeys, 1, reinterpret_cast<DWORD_PTR>(this));
