@@ -1,7 +1,8 @@
 // The drive list and directory tree shared by the directory and file
 // pickers: a drop-down list of drives and a list box that shows the open
 // directory's path from the root down, followed by its subdirectories.
-// Choosing a row (double click or Enter) opens that directory.
+// A double click on a row opens that directory; so do the Right key (the
+// selected row) and the Left key (the parent of the open directory).
 #pragma once
 
 #include <windows.h>
@@ -21,6 +22,8 @@ class DirectoryTree {
   void attach(HWND drives, HWND tree, const std::string& start);
   // Called after the open directory changed.
   void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
+  // Called for Enter in the tree, instead of the dialog's default button.
+  void onEnter(std::function<void()> entered) { entered_ = std::move(entered); }
 
   // The directory open in the tree, as the platform names it ("C:\" for a
   // root, "C:\BOX" below it).
@@ -32,6 +35,8 @@ class DirectoryTree {
   // Opens the directory of the tree's selected row; false when it is the
   // open one already.
   bool openSelected();
+  // Opens the parent of the open directory; false at a root.
+  bool openParent();
   // A notification from one of the two controls: a drive chosen, or a row
   // of the tree double-clicked. True when it was one.
   bool handle(HWND control, int code);
@@ -39,11 +44,12 @@ class DirectoryTree {
  private:
   void fillDrives();
   void showDrive();
+  static LRESULT CALLBACK Keys(HWND tree, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
 
   HWND drives_ = nullptr, tree_ = nullptr;
   std::string open_;
   std::vector<std::string> rowPaths_;
-  std::function<void()> changed_;
+  std::function<void()> changed_, entered_;
 };
 
 // The ordinary files of a directory that match a mask, sorted.

@@ -9,6 +9,7 @@ frmdir::frmdir(std::string startDirectory) : Dialog(IDD_FRMDIR), start_(std::mov
 
 bool frmdir::OnInit() {
   auswahl_.clear();
+  tree_.onEnter([this] { enterInTree(); });
   tree_.attach(Item(IDC_FRMDIR_DRIVES), Item(IDL_FRMDIR_TREE), start_);
   SetFocus(Item(IDL_FRMDIR_TREE));
   return false;
@@ -27,10 +28,16 @@ bool frmdir::OnCommand(int id, int code, HWND control) {
   return Dialog::OnCommand(id, code, control);
 }
 
-// Enter in the tree opens the chosen row, as a double click does; elsewhere
-// it is "OK".
+// Enter in the tree answers the row selected there, so that a keyboard user
+// gets the folder the cursor is on (the Right key opens a folder, as a
+// double click does).
+void frmdir::enterInTree() {
+  tree_.openSelected();
+  OnOK();
+}
+
+// "OK" answers the directory open in the tree.
 void frmdir::OnOK() {
-  if (GetFocus() == Item(IDL_FRMDIR_TREE) && tree_.openSelected()) return;
   auswahl_ = withBackslash(tree_.openDirectory());
   End(IDOK);
 }

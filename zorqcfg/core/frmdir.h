@@ -20,6 +20,7 @@ class frmdir final : public ui::Dialog {
   void OnOK() override;
 
  private:
+  void enterInTree();
   std::string start_;
   std::string auswahl_;
   DirectoryTree tree_;

@@ -15,8 +15,10 @@ class Pickers {
   virtual std::string pickDirectory() = 0;                          // frmdir
   virtual std::string pickFile(const std::string& dateimaske) = 0;  // frmfile
   virtual std::string pickUser() = 0;                               // frmselus
-  virtual std::string pickGroup() = 0;                              // frmselgru
-  virtual std::string pickCommand() = 0;                            // frmalias
+  // current: the caller's group ("" for none), preselected so that Enter
+  // answers it.
+  virtual std::string pickGroup(const std::string& current = {}) = 0;  // frmselgru
+  virtual std::string pickCommand() = 0;                               // frmalias
 };
 
 }  // namespace zorq

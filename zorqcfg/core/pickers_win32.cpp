@@ -31,7 +31,9 @@ std::string Win32Pickers::pickFile(const std::string& dateimaske) {
 
 std::string Win32Pickers::pickUser() { return show(frmselus(fs_, where_, ui_)); }
 
-std::string Win32Pickers::pickGroup() { return show(frmselgru(fs_, where_, ui_)); }
+std::string Win32Pickers::pickGroup(const std::string& current) {
+  return show(frmselgru(fs_, where_, ui_, current));
+}
 
 std::string Win32Pickers::pickCommand() { return pickCommand_ ? pickCommand_() : std::string(); }
 

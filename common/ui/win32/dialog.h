@@ -85,6 +85,10 @@ class Dialog {
   int filling_ = 0;
 };
 
+// Puts window in the middle of owner, or of its monitor's work area when
+// there is no visible owner, and keeps it whole on that monitor.
+void CentreOver(HWND window, HWND owner);
+
 // Window text in Windows-1252.
 std::string WindowText(HWND hwnd);
 void SetWindowTextCp(HWND hwnd, const std::string& text);

@@ -30,9 +30,20 @@ struct Search {
   HWND found = nullptr;
 };
 
+// A caption as it reads: "&Ende" reads "Ende", "&&" reads "&".
+std::string asRead(const std::string& caption) {
+  std::string out;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    out += caption[i];
+  }
+  return out;
+}
+
 BOOL CALLBACK byText(HWND child, LPARAM lp) {
   auto* s = reinterpret_cast<Search*>(lp);
-  if (ui::WindowText(child) == s->text) {
+  const std::string text = ui::WindowText(child);
+  if (text == s->text || asRead(text) == s->text) {
     s->found = child;
     return FALSE;
   }

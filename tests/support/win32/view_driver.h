@@ -17,7 +17,7 @@ namespace testing_support {
 void pump();
 
 // The control whose window text is text (a label, button or check box), or
-// nullptr.
+// nullptr. Access keys do not count: "Ende" finds "&Ende".
 HWND findByText(HWND dialog, const std::string& text);
 // The edit, combo box, track bar or list that stands right of (or below) the
 // label with that text: how a sysop finds a field.
