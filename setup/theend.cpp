@@ -32,16 +32,17 @@ BOOL CALLBACK theend::Known(HWND window, LPARAM self) {
 }
 
 // A window of another program that appeared after this dialog took the
-// foreground: bring the dialog back with the focus on its default button.
-// A window the user went to once is left alone afterwards.
+// foreground, or the foreground went nowhere: bring the dialog back with the
+// focus on its default button. A window the user went to once is left
+// alone afterwards.
 void theend::comeBack() {
   HWND front = GetForegroundWindow();
-  if (front == nullptr || front == hwnd() || known_.count(front) > 0) return;
+  if (front == hwnd() || known_.count(front) > 0) return;
   DWORD pid = 0;
-  const DWORD thread = GetWindowThreadProcessId(front, &pid);
-  if (pid == GetCurrentProcessId()) return;
-  known_.insert(front);
-  const bool attached = AttachThreadInput(GetCurrentThreadId(), thread, TRUE) != FALSE;
+  const DWORD thread = front != nullptr ? GetWindowThreadProcessId(front, &pid) : 0;
+  if (front != nullptr && pid == GetCurrentProcessId()) return;
+  if (front != nullptr) known_.insert(front);
+  const bool attached = thread != 0 && AttachThreadInput(GetCurrentThreadId(), thread, TRUE) != FALSE;
   SetForegroundWindow(hwnd());
   BringWindowToTop(hwnd());
   SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDB_THEEND_VALMORIN)), TRUE);
