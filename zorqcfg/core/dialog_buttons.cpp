@@ -1,6 +1,8 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "services/frmchat.h"
+#include "services/frmextern.h"
 
 namespace zorq {
 
@@ -8,9 +10,9 @@ const DialogButtons& dialogButtons() {
   static const DialogButtons buttons = {{
       {"Batchdateien", nullptr},
       {"Befehlseditor", makeCommandEditor},
-      {"Chatruf", nullptr},
+      {"Chatruf", makeChatCall},
       {"Domainrouting", nullptr},
-      {"externe Programme", nullptr},
+      {"externe Programme", makeExternalPrograms},
       {"Modemparameter", nullptr, Showing::Modal},
       {"Netzdaten", nullptr},
       {"Packer", nullptr},

@@ -6,13 +6,15 @@
 #include "core/frmfile.h"
 #include "core/frmselgru.h"
 #include "core/frmselus.h"
+#include "ports/frmport.h"
+#include "network/frmbox.h"
 
 namespace zorq {
 
 namespace {
 
 template <class Picker>
-std::string show(Picker&& picker) {
+auto show(Picker&& picker) {
   picker.DoModal(GetActiveWindow());
   return picker.auswahl();
 }
@@ -35,6 +37,10 @@ std::string Win32Pickers::pickGroup(const std::string& current) {
   return show(frmselgru(fs_, where_, ui_, current));
 }
 
+std::optional<NetBoxChoice> Win32Pickers::pickNetBox() { return show(frmbox(fs_, where_, ui_)); }
+
 std::string Win32Pickers::pickCommand() { return pickCommand_ ? pickCommand_() : std::string(); }
+
+int Win32Pickers::pickPort() { return showPortChooser(GetActiveWindow()); }
 
 }  // namespace zorq

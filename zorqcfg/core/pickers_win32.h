@@ -24,6 +24,8 @@ class Win32Pickers final : public Pickers {
   std::string pickUser() override;
   std::string pickGroup(const std::string& current) override;
   std::string pickCommand() override;
+  int pickPort() override;
+  std::optional<NetBoxChoice> pickNetBox() override;
 
   void setCommandPicker(std::function<std::string()> pickCommand) { pickCommand_ = std::move(pickCommand); }
 

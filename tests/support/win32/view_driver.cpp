@@ -30,11 +30,11 @@ struct Search {
   HWND found = nullptr;
 };
 
-// A caption as it reads: "&Ende" reads "Ende", "&&" reads "&".
-std::string asRead(const std::string& caption) {
+// A caption as shown: "&" marks the access key, "&&" stands for "&".
+std::string shownText(const std::string& caption) {
   std::string out;
   for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    if (caption[i] == '&' && ++i == caption.size()) break;
     out += caption[i];
   }
   return out;
@@ -42,8 +42,8 @@ std::string asRead(const std::string& caption) {
 
 BOOL CALLBACK byText(HWND child, LPARAM lp) {
   auto* s = reinterpret_cast<Search*>(lp);
-  const std::string text = ui::WindowText(child);
-  if (text == s->text || asRead(text) == s->text) {
+  std::string text = ui::WindowText(child);
+  if (text == s->text || (s->text.find('&') == std::string::npos && shownText(text) == s->text)) {
     s->found = child;
     return FALSE;
   }

@@ -17,7 +17,8 @@ namespace testing_support {
 void pump();
 
 // The control whose window text is text (a label, button or check box), or
-// nullptr. Access keys do not count: "Ende" finds "&Ende".
+// nullptr. A text without "&" also finds a caption with an access key
+// ("Name" finds "Na&me").
 HWND findByText(HWND dialog, const std::string& text);
 // The edit, combo box, track bar or list that stands right of (or below) the
 // label with that text: how a sysop finds a field.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,12 +17,14 @@
 
 namespace testing_support {
 
-// Answers each picker from its queue (empty when the queue is empty) and
-// counts the calls.
+// Answers each picker from its queue (empty, or -1 for a port, when the
+// queue is empty) and counts the calls.
 class FakePickers : public zorq::Pickers {
  public:
   std::deque<std::string> groups, commands;
-  int groupCalls = 0, commandCalls = 0;
+  std::deque<int> ports;
+  std::deque<std::optional<zorq::NetBoxChoice>> netBoxes;
+  int groupCalls = 0, commandCalls = 0, portCalls = 0, netBoxCalls = 0;
 
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
@@ -32,12 +35,21 @@ class FakePickers : public zorq::Pickers {
     return next(groups, groupCalls);
   }
   std::string pickCommand() override { return next(commands, commandCalls); }
+  int pickPort() override {
+    ++portCalls;
+    if (ports.empty()) return -1;
+    int port = ports.front();
+    ports.pop_front();
+    return port;
+  }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override { return next(netBoxes, netBoxCalls); }
 
  private:
-  static std::string next(std::deque<std::string>& queue, int& calls) {
+  template <class Answer>
+  static Answer next(std::deque<Answer>& queue, int& calls) {
     ++calls;
     if (queue.empty()) return {};
-    std::string answer = queue.front();
+    Answer answer = queue.front();
     queue.pop_front();
     return answer;
   }

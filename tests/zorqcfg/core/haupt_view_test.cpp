@@ -34,6 +34,8 @@ struct FakePickers : zorq::Pickers {
   std::string pickUser() override { return {}; }
   std::string pickGroup(const std::string&) override { return "@"; }
   std::string pickCommand() override { return {}; }
+  int pickPort() override { return -1; }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
 };
 
 const std::string kDemoMain =

@@ -1,0 +1,101 @@
+// The port chooser shown modally and answered from its own modal loop, as
+// the schedule editor and the main window use it.
+#include "ports/frmport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "ports/frmport_ids.h"
+#include "win32/view_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+void CALLBACK closeLeftOpen(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  ADD_FAILURE() << "the chooser is still open";
+  EndDialog(dialog, IDCANCEL);
+}
+
+// Shows the chooser modally; play drives it from inside its modal loop.
+int run(zorq::frmport& chooser, std::function<void(HWND)> play) {
+  BoxAnswerer answerer({}, [&](HWND dialog) {
+    play(dialog);
+    SetTimer(dialog, 0x7A12, 3000, closeLeftOpen);
+  });
+  chooser.DoModal(nullptr);
+  return chooser.portnr();
+}
+
+RECT rectOf(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  return r;
+}
+
+TEST(PortChooser, ShowsNinePortsInTwoColumnsInsideTheFrame) {
+  zorq::frmport chooser;
+  run(chooser, [](HWND d) {
+    EXPECT_EQ(ui::WindowText(d), "Portwahl");
+    EXPECT_EQ(textOf(d, IDC_FRMPORT_FRAME), "F\xfcr welchen Port?");
+    RECT frame = rectOf(GetDlgItem(d, IDC_FRMPORT_FRAME));
+    for (int k = 0; k < zorq::kPortCount; ++k) {
+      HWND button = GetDlgItem(d, IDB_FRMPORT_PORT + k);
+      EXPECT_EQ(textOf(button), "Port &" + std::to_string(k));
+      RECT r = rectOf(button);
+      EXPECT_TRUE(r.left > frame.left && r.right < frame.right && r.top > frame.top &&
+                  r.bottom < frame.bottom);
+    }
+    auto port = [&](int k) { return rectOf(GetDlgItem(d, IDB_FRMPORT_PORT + k)); };
+    EXPECT_EQ(port(0).left, port(4).left);
+    EXPECT_LT(port(0).top, port(4).top);
+    EXPECT_LT(port(0).left, port(5).left);
+    EXPECT_EQ(port(5).top, port(0).top);
+    EXPECT_EQ(port(8).top, port(3).top);
+    EXPECT_GT(rectOf(GetDlgItem(d, IDB_FRMPORT_ABBRUCH)).top, frame.bottom);
+    click(d, IDB_FRMPORT_ABBRUCH);
+  });
+}
+
+TEST(PortChooser, AnswersThePortPressedOrMinusOneOnAbbruch) {
+  for (int k : {0, 3, 8}) {
+    zorq::frmport chooser;
+    EXPECT_EQ(run(chooser, [k](HWND d) { click(d, IDB_FRMPORT_PORT + k); }), k);
+  }
+  zorq::frmport cancelled;
+  EXPECT_EQ(run(cancelled, [](HWND d) { click(d, IDB_FRMPORT_ABBRUCH); }), -1);
+  zorq::frmport closed;
+  EXPECT_EQ(run(closed, [](HWND d) { SendMessageW(d, WM_CLOSE, 0, 0); }), -1);
+}
+
+TEST(PortChooser, GoesOnToTheChainOnlyAfterAPortAndOnlyOnceItHasClosed) {
+  std::vector<int> chained;
+  HWND chooserWindow = nullptr;
+  bool chooserVisible = true;
+  zorq::frmport chooser([&](HWND, int port) {
+    chained.push_back(port);
+    chooserVisible = IsWindowVisible(chooserWindow) != FALSE;
+  });
+  EXPECT_EQ(run(chooser,
+                [&](HWND d) {
+                  chooserWindow = d;
+                  click(d, IDB_FRMPORT_PORT + 3);
+                }),
+            3);
+  EXPECT_EQ(chained, std::vector<int>{3});
+  EXPECT_FALSE(chooserVisible);
+
+  zorq::frmport cancelled([&](HWND, int port) { chained.push_back(port); });
+  EXPECT_EQ(run(cancelled, [](HWND d) { click(d, IDB_FRMPORT_ABBRUCH); }), -1);
+  EXPECT_EQ(chained, std::vector<int>{3});
+}
+
+TEST(PortChooser, NumberOnlyChooserAnswersThroughShowPortChooser) {
+  BoxAnswerer answerer({}, [](HWND d) { click(d, IDB_FRMPORT_PORT + 6); });
+  EXPECT_EQ(zorq::showPortChooser(nullptr), 6);
+}
+
+}  // namespace

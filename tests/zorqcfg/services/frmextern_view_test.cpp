@@ -1,0 +1,250 @@
+// The external programs dialog driven as a sysop would.
+#include "services/frmextern.h"
+
+#include <memory>
+
+#include "services/frmextern_ids.h"
+#include "services_view.h"
+
+namespace {
+
+using namespace testing_support;
+
+const int kEditing[] = {IDE_FRMEXTERN_NAME,   IDE_FRMEXTERN_KOMMENTAR, IDE_FRMEXTERN_AUFRUF,
+                        IDB_FRMEXTERN_ALIAS,  IDB_FRMEXTERN_DATEI,     IDE_FRMEXTERN_GRUPPE,
+                        IDB_FRMEXTERN_GRUPPE, IDE_FRMEXTERN_LEVEL,     IDE_FRMEXTERN_SHORTCUT,
+                        IDX_FRMEXTERN_BEFEHL, IDX_FRMEXTERN_EXTERN};
+
+const std::string kSchach =
+    "Schach\r\nGegen den Computer\r\nC:\\TUERE\\SCHACH.EXE $PO\r\nSpieler\r\n 16777738 \r\n";
+const std::string kPost = "Post\r\n\r\n#Lesen\r\n\r\n 0 \r\n";
+
+struct ExternView : ServicesView {
+  std::unique_ptr<zorq::frmextern> dialog;
+  HWND d = nullptr;
+
+  HWND open() {
+    dialog = std::make_unique<zorq::frmextern>(services);
+    EXPECT_TRUE(dialog->Create(nullptr));
+    pump();
+    d = dialog->hwnd();
+    return d;
+  }
+  std::string field(const std::string& label) const { return textOf(fieldOf(d, label)); }
+  std::vector<std::string> rows() const { return listItems(d, IDL_FRMEXTERN_LIST); }
+  int selectedRow() const {
+    return static_cast<int>(SendDlgItemMessageW(d, IDL_FRMEXTERN_LIST, LB_GETCURSEL, 0, 0));
+  }
+  void expectEditing(bool enabled) {
+    for (int id : kEditing) EXPECT_EQ(isEnabled(d, id), enabled) << id;
+  }
+};
+
+TEST_F(ExternView, ShowsItsFieldsRightOfTheirLabelsAndTheHelpFrame) {
+  open();
+  EXPECT_EQ(dialog->Caption(), "Externe Programme");
+  EXPECT_EQ(fieldOf(d, "Name"), GetDlgItem(d, IDE_FRMEXTERN_NAME));
+  EXPECT_EQ(fieldOf(d, "Kommentar"), GetDlgItem(d, IDE_FRMEXTERN_KOMMENTAR));
+  EXPECT_EQ(fieldOf(d, "Aufruf"), GetDlgItem(d, IDE_FRMEXTERN_AUFRUF));
+  EXPECT_EQ(fieldOf(d, "Gruppe"), GetDlgItem(d, IDE_FRMEXTERN_GRUPPE));
+  EXPECT_EQ(fieldOf(d, "Level"), GetDlgItem(d, IDE_FRMEXTERN_LEVEL));
+  EXPECT_EQ(fieldOf(d, "Shortcut"), GetDlgItem(d, IDE_FRMEXTERN_SHORTCUT));
+  for (const char* text :
+       {"Alias", "Befehl", "Extern", "Neu", "Sortieren", "L\xf6schen", "Abbruch", "OK",
+        "Optionen (Beispiele, es sind ALLE Parameter m\xf6glich)", "$PO Portnummer", "$RZ Restzeit",
+        "$US Username", "$BP Brettname", "$BI Brett Dospfad", "$PA Aufrufparameter"})
+    EXPECT_NE(findByText(d, text), nullptr) << text;
+  expectTidy(d);
+}
+
+TEST_F(ExternView, WithoutAFileNothingCanBeEditedUntilNeu) {
+  open();
+  EXPECT_TRUE(rows().empty());
+  expectEditing(false);
+  click(d, IDB_FRMEXTERN_NEU);
+  expectEditing(true);
+  EXPECT_EQ(rows(), std::vector<std::string>{"(NEU)"});
+  EXPECT_EQ(selectedRow(), 0);
+  EXPECT_EQ(field("Name"), "(NEU)");
+  EXPECT_EQ(field("Level"), " 0");
+  EXPECT_EQ(field("Shortcut"), " 0");
+  EXPECT_EQ(GetFocus(), GetDlgItem(d, IDE_FRMEXTERN_NAME));
+  type(d, IDE_FRMEXTERN_NAME, "Schach");
+  EXPECT_EQ(rows(), std::vector<std::string>{"Schach"});  // at once, without a commit
+}
+
+TEST_F(ExternView, LoeschenAnsweredNoKeepsAllAndTheLastEntryGoneDisablesTheFields) {
+  dir.write("daten\\extern.dat", kSchach);
+  open();
+  type(d, IDE_FRMEXTERN_KOMMENTAR, "ungespeichert");
+  ui.answers = {ui::Answer::No};
+  click(d, IDB_FRMEXTERN_LOESCHEN);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Wirklich l\xf6schen?");
+  EXPECT_EQ(ui.shown[0].title, "Frage");
+  EXPECT_EQ(ui.shown[0].icon, ui::Icon::Question);
+  EXPECT_EQ(ui.shown[0].buttons, ui::Buttons::YesNo);
+  EXPECT_EQ(rows(), std::vector<std::string>{"Schach"});
+  EXPECT_EQ(field("Kommentar"), "ungespeichert");
+
+  ui.answers = {ui::Answer::Yes};
+  click(d, IDB_FRMEXTERN_LOESCHEN);
+  EXPECT_TRUE(rows().empty());
+  expectEditing(false);
+  for (const char* label : {"Name", "Kommentar", "Aufruf", "Gruppe", "Level", "Shortcut"})
+    EXPECT_EQ(field(label), "") << label;
+  EXPECT_FALSE(dialog->IsChecked(IDX_FRMEXTERN_EXTERN));
+
+  click(d, IDB_FRMEXTERN_NEU);
+  expectEditing(true);
+  EXPECT_EQ(field("Name"), "(NEU)");
+  EXPECT_EQ(field("Gruppe"), "");
+  EXPECT_EQ(field("Level"), " 0");
+  EXPECT_FALSE(dialog->IsChecked(IDX_FRMEXTERN_BEFEHL) || dialog->IsChecked(IDX_FRMEXTERN_EXTERN));
+  click(d, IDB_FRMEXTERN_OK);
+  EXPECT_EQ(file("extern.dat"), "(NEU)\r\n\r\n\r\n\r\n 0 \r\n");
+}
+
+TEST_F(ExternView, AliasPutsTheCommandOrTheTextToShowIntoAufruf) {
+  dir.write("daten\\extern.dat", kSchach);
+  open();
+  picks.commands = {"Lesen"};
+  click(d, IDB_FRMEXTERN_ALIAS);
+  EXPECT_EQ(field("Aufruf"), "#Lesen");
+  EXPECT_TRUE(picks.masks.empty());
+
+  picks.commands = {"SHOW"};
+  picks.files = {"C:\\BOX\\TEXTE\\REGELN.TXT"};
+  click(d, IDB_FRMEXTERN_ALIAS);
+  EXPECT_EQ(field("Aufruf"), "#SHOW C:\\BOX\\TEXTE\\REGELN.TXT");
+  EXPECT_EQ(picks.masks, std::vector<std::string>{""});
+
+  picks.commands = {"SHOW"};  // the file picker cancelled
+  click(d, IDB_FRMEXTERN_ALIAS);
+  EXPECT_EQ(field("Aufruf"), "#SHOW");
+
+  picks.commands = {""};  // the command picker cancelled
+  click(d, IDB_FRMEXTERN_ALIAS);
+  EXPECT_EQ(field("Aufruf"), "#SHOW");
+  EXPECT_EQ(picks.commandCalls, 4);
+}
+
+TEST_F(ExternView, TheFileAndGroupButtonsFillTheirFieldsUnlessCancelled) {
+  dir.write("daten\\extern.dat", kSchach);
+  open();
+  picks.files = {"C:\\TUERE\\DAME.EXE"};
+  click(d, IDB_FRMEXTERN_DATEI);
+  EXPECT_EQ(field("Aufruf"), "C:\\TUERE\\DAME.EXE");
+  click(d, IDB_FRMEXTERN_DATEI);  // cancelled
+  EXPECT_EQ(field("Aufruf"), "C:\\TUERE\\DAME.EXE");
+
+  picks.groups = {"@", "Mitglieder", ""};
+  click(d, IDB_FRMEXTERN_GRUPPE);
+  EXPECT_EQ(field("Gruppe"), "Spieler");
+  click(d, IDB_FRMEXTERN_GRUPPE);
+  EXPECT_EQ(field("Gruppe"), "Mitglieder");
+  click(d, IDB_FRMEXTERN_GRUPPE);  // "Keine Gruppe"
+  EXPECT_EQ(field("Gruppe"), "");
+}
+
+TEST_F(ExternView, OkSavesTheEditsOfTheShownEntryWithoutAnotherClick) {
+  dir.write("daten\\extern.dat", kSchach + kPost);
+  open();
+  EXPECT_EQ(rows(), (std::vector<std::string>{"Schach", "Post"}));
+  EXPECT_EQ(field("Level"), " 10");
+  EXPECT_EQ(field("Shortcut"), " 1");
+  EXPECT_TRUE(dialog->IsChecked(IDX_FRMEXTERN_EXTERN));
+
+  choose(d, IDL_FRMEXTERN_LIST, 1);
+  EXPECT_EQ(field("Aufruf"), "#Lesen");
+  type(d, IDE_FRMEXTERN_NAME, "Post lesen  ");
+  type(d, IDE_FRMEXTERN_LEVEL, "12abc");
+  type(d, IDE_FRMEXTERN_SHORTCUT, "-1");
+  setCheck(d, IDX_FRMEXTERN_BEFEHL, true);
+  click(d, IDB_FRMEXTERN_OK);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_EQ(file("extern.dat"), kSchach + "Post lesen\r\n\r\n#Lesen\r\n\r\n-16776948 \r\n");
+}
+
+TEST_F(ExternView, SortierenOrdersTheRowsAndShowsTheFirst) {
+  dir.write("daten\\extern.dat", "beta\r\n\r\n\r\n\r\n 0 \r\nAlpha\r\n\r\n\r\n\r\n 0 \r\n");
+  open();
+  click(d, IDB_FRMEXTERN_NEU);
+  type(d, IDE_FRMEXTERN_NAME, "alpha");
+  click(d, IDB_FRMEXTERN_SORTIEREN);
+  EXPECT_EQ(rows(), (std::vector<std::string>{"Alpha", "alpha", "beta"}));
+  EXPECT_EQ(selectedRow(), 0);
+  EXPECT_EQ(field("Name"), "Alpha");
+}
+
+TEST_F(ExternView, ALevelOutsideItsByteIsRefusedAndTheEntryStaysShown) {
+  dir.write("daten\\extern.dat", kSchach + kPost);
+  open();
+  type(d, IDE_FRMEXTERN_LEVEL, "300");
+  choose(d, IDL_FRMEXTERN_LIST, 1);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Der Level muss zwischen 0 und 255 liegen.");
+  EXPECT_EQ(ui.shown[0].title, "Meldung");
+  EXPECT_EQ(selectedRow(), 0);
+  EXPECT_EQ(field("Name"), "Schach");
+  EXPECT_EQ(field("Level"), "300");
+  EXPECT_EQ(GetFocus(), GetDlgItem(d, IDE_FRMEXTERN_LEVEL));
+
+  click(d, IDB_FRMEXTERN_SORTIEREN);
+  click(d, IDB_FRMEXTERN_NEU);
+  click(d, IDB_FRMEXTERN_OK);
+  EXPECT_EQ(ui.shown.size(), 4u);
+  EXPECT_TRUE(dialog->IsOpen());
+  EXPECT_EQ(rows(), (std::vector<std::string>{"Schach", "Post"}));
+  EXPECT_EQ(file("extern.dat"), kSchach + kPost);
+
+  type(d, IDE_FRMEXTERN_LEVEL, "20");
+  type(d, IDE_FRMEXTERN_SHORTCUT, "200");
+  click(d, IDB_FRMEXTERN_OK);
+  EXPECT_EQ(ui.shown.back().text, "Der Shortcut muss zwischen -128 und 127 liegen.");
+  EXPECT_EQ(GetFocus(), GetDlgItem(d, IDE_FRMEXTERN_SHORTCUT));
+  type(d, IDE_FRMEXTERN_SHORTCUT, "1");
+  click(d, IDB_FRMEXTERN_OK);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_EQ(file("extern.dat").substr(0, kSchach.size()),
+            "Schach\r\nGegen den Computer\r\nC:\\TUERE\\SCHACH.EXE $PO\r\nSpieler\r\n 16777748 \r\n");
+}
+
+TEST_F(ExternView, AfterALoadErrorTheFirstEntryIsShownAndTheFileIsKept) {
+  const std::string broken = kSchach + "Post\r\n";
+  dir.write("daten\\extern.dat", broken);
+  open();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <extern.dat>");
+  EXPECT_EQ(ui.shown[0].icon, ui::Icon::Information);
+  EXPECT_EQ(rows(), (std::vector<std::string>{"Schach", "Post"}));
+  EXPECT_EQ(selectedRow(), 0);
+  EXPECT_EQ(field("Name"), "Schach");
+  expectEditing(true);
+  click(d, IDB_FRMEXTERN_OK);
+  EXPECT_EQ(file("extern.dat.bak"), broken);
+  EXPECT_EQ(file("extern.dat"), kSchach + "Post\r\n\r\n\r\n\r\n 0 \r\n");
+}
+
+TEST_F(ExternView, AFailedSaveIsToldAndTheDialogStaysOpenWithTheEdits) {
+  where.installDir = dir.path() + "fehlt\\";
+  open();
+  click(d, IDB_FRMEXTERN_NEU);
+  type(d, IDE_FRMEXTERN_NAME, "Schach");
+  click(d, IDB_FRMEXTERN_OK);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <extern.dat>");
+  EXPECT_TRUE(dialog->IsOpen());
+  EXPECT_EQ(field("Name"), "Schach");
+}
+
+TEST_F(ExternView, AbbruchWritesNothing) {
+  open();
+  click(d, IDB_FRMEXTERN_NEU);
+  click(d, IDB_FRMEXTERN_ABBRUCH);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_FALSE(dir.exists("daten\\extern.dat"));
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include "network/netzboxen.h"
+
+#include <cstdint>
+
+#include "text/numbers.h"
+#include "text/reader.h"
+
+namespace zorq {
+
+namespace {
+
+// A type line holds a 16-bit number and nothing else but blanks; an empty
+// line is 0. Anything else means the records are out of step.
+bool typeOf(std::string_view line, std::int16_t& type) {
+  if (txt::trimBlanks(line).empty()) {
+    type = 0;
+    return true;
+  }
+  auto value = txt::parseNumber(line);
+  if (!value) return false;
+  double whole = txt::roundHalfEven(*value);
+  if (whole < INT16_MIN || whole > INT16_MAX) return false;
+  type = static_cast<std::int16_t>(whole);
+  return true;
+}
+
+}  // namespace
+
+NetBoxes parseNetBoxes(const std::string& bytes) {
+  NetBoxes boxes;
+  txt::Reader in(bytes);
+  std::string line;
+  if (in.more()) in.line(line);  // not ours; an empty file holds no boxes
+  while (in.more()) {
+    if (boxes.names.size() == kMaxNetBoxes) {
+      in.fail("more than " + std::to_string(kMaxNetBoxes) + " net boxes");
+      break;
+    }
+    if (!in.line(line)) break;
+    boxes.names.push_back(line);
+    boxes.types.push_back(0);
+    for (int n = 2; n <= kNetBoxRecordLines && in.line(line); ++n) {
+      if (n != kNetBoxTypeLine) continue;
+      if (!typeOf(line, boxes.types.back())) {
+        in.fail("net box type is no 16-bit number: " + line);
+        break;
+      }
+    }
+    if (in.failed()) break;
+  }
+  boxes.status = in.status();
+  return boxes;
+}
+
+NetBoxes loadNetBoxes(plat::FileSystem& fs, const Installation& where) {
+  const std::string path = where.settingsFile(kNetBoxFile);
+  if (!plat::FileExists(fs, path)) return {};
+  std::string bytes;
+  NetBoxes boxes;
+  if (txt::Status read = fs.readAll(path, bytes); !read.ok())
+    boxes.status = read;
+  else
+    boxes = parseNetBoxes(bytes);
+  if (!boxes.status.ok()) boxes.status = txt::Status::Fail(kNetBoxLoadError);
+  return boxes;
+}
+
+}  // namespace zorq

@@ -1,0 +1,16 @@
+// Chat call (6100 to 6199). Switch n is SWITCH + n - 1; the controls of wave
+// row r (from 0) are PFAD + r, AUSWAHL + r and KOMMENTAR + r.
+#pragma once
+
+#define IDD_FRMCHAT 6100
+#define IDC_FRMCHAT_ABWESEND 6101
+#define IDC_FRMCHAT_ANWESEND 6102
+#define IDC_FRMCHAT_WAVES 6103
+#define IDT_FRMCHAT_DATEI 6104
+#define IDT_FRMCHAT_KOMMENTAR 6105
+#define IDX_FRMCHAT_SWITCH 6110
+#define IDE_FRMCHAT_PFAD 6130
+#define IDB_FRMCHAT_AUSWAHL 6140
+#define IDE_FRMCHAT_KOMMENTAR 6150
+#define IDB_FRMCHAT_ABBRUCH 6190
+#define IDB_FRMCHAT_OK 6191
