@@ -1,11 +1,13 @@
 #include "getpfad.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "getpfad_ids.h"
 #include "platform/win32/wide.h"
 #include "setupmod.h"
 #include "setupview.h"
+#include "text/cp1252.h"
 
 namespace setup {
 
@@ -79,20 +81,44 @@ void getpfad::showFolder(const std::string& folder) {
                reinterpret_cast<LPARAM>(drive.c_str()));
 }
 
+// The drive's current folder, as the system keeps one per drive; a drive
+// that cannot be read (no medium) leaves everything as it was.
 void getpfad::DriveChanged() {
   HWND drives = Item(IDC_GETPFAD_DRIVE1);
   LRESULT index = SendMessageW(drives, CB_GETCURSEL, 0, 0);
   if (index == CB_ERR) return;
   wchar_t name[8] = {};
   SendMessageW(drives, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(name));
-  showFolder(plat::narrow(name) + "\\");
+  if (txt::lower1252(plat::narrow(name)) == txt::lower1252(current_.substr(0, 2))) return;
+  wchar_t full[MAX_PATH * 2] = {};
+  DWORD n = GetFullPathNameW((std::wstring(name) + L".").c_str(), MAX_PATH * 2, full, nullptr);
+  DWORD attributes = n > 0 && n < MAX_PATH * 2 ? GetFileAttributesW(full) : INVALID_FILE_ATTRIBUTES;
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    showFolder(current_);
+    return;
+  }
+  showFolder(plat::narrow(full));
+  // A copy: CutBackslash of a non-const string would cut current_ itself.
+  SetItemText(IDE_GETPFAD_TEXT1, CutBackslash(std::as_const(current_)));
 }
 
-void getpfad::DirChanged() {
+// Opens the folder of the selected row; false when it is the open one.
+bool getpfad::DirChanged() {
   LRESULT index = SendMessageW(Item(IDL_GETPFAD_DIR1), LB_GETCURSEL, 0, 0);
-  if (index == LB_ERR || static_cast<std::size_t>(index) >= entries_.size()) return;
-  showFolder(entries_[static_cast<std::size_t>(index)]);
-  SetItemText(IDE_GETPFAD_TEXT1, CutBackslash(current_));
+  if (index == LB_ERR || static_cast<std::size_t>(index) >= entries_.size()) return false;
+  const std::string folder = entries_[static_cast<std::size_t>(index)];
+  if (folder == current_) return false;
+  showFolder(folder);
+  SetItemText(IDE_GETPFAD_TEXT1, CutBackslash(std::as_const(current_)));
+  return true;
+}
+
+// Enter on a folder of the list opens it, as a double click does;
+// otherwise, and on the button, it is "Ok".
+void getpfad::OnOK() {
+  if (GetFocus() == Item(IDL_GETPFAD_DIR1) && DirChanged()) return;
+  picked_ = CutBackslash(ItemText(IDE_GETPFAD_TEXT1));
+  End(IDOK);
 }
 
 bool getpfad::OnCommand(int id, int code, HWND) {
@@ -103,9 +129,9 @@ bool getpfad::OnCommand(int id, int code, HWND) {
     case IDL_GETPFAD_DIR1:
       if (code == LBN_DBLCLK) DirChanged();
       return true;
+    case IDOK:
     case IDB_GETPFAD_OK:  // Command1
-      picked_ = CutBackslash(ItemText(IDE_GETPFAD_TEXT1));
-      End(IDOK);
+      OnOK();
       return true;
     case IDB_GETPFAD_ABBRUCH:  // Command2
     case IDCANCEL:

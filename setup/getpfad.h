@@ -19,13 +19,14 @@ class getpfad final : public ui::Dialog {
  protected:
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
 
  private:
   void fillDrives();
   // Dir1 shows folder: the levels above it, then its sub-folders.
   void showFolder(const std::string& folder);
   void DriveChanged();
-  void DirChanged();
+  bool DirChanged();
 
   std::string start_;
   HWND main_;

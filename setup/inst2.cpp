@@ -12,8 +12,18 @@ txt::Status parseInst2(const std::string& bytes, Inst2& out) {
   if (in.more()) in.number(read.fileTotal);
   if (!in.failed()) line = in.lineNumber();
   if (in.more()) in.number(read.updateFlag);
-  if (in.more()) in.line(read.newVersion);
-  if (in.more()) in.line(read.oldVersion);
+  // Both version lines must be there: a header cut short may have lost the
+  // update flag as well, and a full installation in place of an update
+  // would write zorq.ini anew.
+  for (std::string* version : {&read.newVersion, &read.oldVersion}) {
+    if (in.failed()) break;
+    line = in.lineNumber();
+    if (!in.more()) {
+      out = read;
+      return txt::Status::Fail("Zeile " + std::to_string(line) + " fehlt");
+    }
+    in.line(*version);
+  }
   // Items read before a failure stay; the failing one keeps its default.
   out = read;
   // Only the two numbers can fail: the sysop is told their line.

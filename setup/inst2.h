@@ -20,9 +20,9 @@ struct Inst2 {
 };
 
 // Line 1: file total and update flag, separated by a comma (a line break
-// between them reads the same); line 2 the new, line 3 the old version. The
-// file may end after any item: what follows keeps its default. The status
-// names the line of a number that could not be read ("Zeile 1").
+// between them reads the same); line 2 the new, line 3 the old version. A
+// file that ends before both version lines is cut short and an error
+// ("Zeile 3 fehlt"), as is a number that could not be read ("Zeile 1").
 txt::Status parseInst2(const std::string& bytes, Inst2& out);
 
 // Reads inst2.dat when it exists; a missing file gives a full installation

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/save.h"
 #include "setupmod.h"
 #include "text/reader.h"
 
@@ -120,7 +121,9 @@ void CopyPhase::processFileList(const std::string& fileListName) {
 
 void CopyPhase::InstallFile(const std::string& source, const std::string& to) {
   view_.showFile(source, to);
-  txt::Status s = fs_.copy(plan_.setupDir + source, to);
+  // Beside the target first, then in its place: a run cut short never leaves
+  // a half file that a copy-if-missing record would take for installed.
+  txt::Status s = plat::copyFile(fs_, plan_.setupDir + source, to);
   if (!s) failures_.push_back(source + " -> " + to);
   view_.showProgress(progressFraction(copied_, plan_.fileTotal));
   ++copied_;

@@ -67,7 +67,8 @@ class CopyPhase {
 
   void ensureRuntimeLibraries();
   void processFileList(const std::string& fileListName);
-  // Copies one file, replacing an existing one, and advances the progress.
+  // Copies one file, replacing an existing one in one step, and advances
+  // the progress.
   void InstallFile(const std::string& source, const std::string& destination);
 
   std::int32_t copied() const { return copied_; }

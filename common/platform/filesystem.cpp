@@ -8,4 +8,12 @@ bool FileExists(FileSystem& fs, const std::string& path) {
   return i.exists && !i.directory && !i.hidden && !i.system;
 }
 
+// A stand-in for file systems that cannot create exclusively: a test fake
+// that looks first and then writes. The real ones create in one step.
+txt::Status FileSystem::createNew(const std::string& path, bool& taken) {
+  taken = info(path).exists;
+  if (taken) return txt::Status::Fail(path + " exists");
+  return writeNew(path, {});
+}
+
 }  // namespace plat

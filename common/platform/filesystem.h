@@ -29,6 +29,10 @@ class FileSystem {
   // Creates or truncates the file, writes every byte, flushes it to the disk
   // and closes it. Any short write is an error.
   virtual txt::Status writeNew(const std::string& path, const std::string& bytes) = 0;
+  // Creates an empty file that must not exist yet (as CREATE_NEW does), so
+  // that the name belongs to this caller alone. taken is set when a file or
+  // folder of that name exists already; nothing is touched then.
+  virtual txt::Status createNew(const std::string& path, bool& taken);
   // Puts from in the place of to in one step, replacing an existing to.
   virtual txt::Status replace(const std::string& from, const std::string& to) = 0;
   virtual txt::Status copy(const std::string& from, const std::string& to) = 0;
@@ -44,5 +48,8 @@ bool FileExists(FileSystem& fs, const std::string& path);
 
 // The file system of the platform the program runs on.
 FileSystem& localFileSystem();
+
+// The id of the running process: part of names no other process uses.
+unsigned long processId();
 
 }  // namespace plat

@@ -1,4 +1,5 @@
-// Saving a settings file so that it cannot be left half written.
+// Saving a settings file so that it cannot be left half written, and
+// copying a file into place the same way.
 #pragma once
 
 #include <string>
@@ -15,13 +16,39 @@ struct SaveOptions {
   bool keepBackup = false;
 };
 
-// Writes bytes to a temporary file beside path and then replaces path with
-// it. On any failure the old file stays byte-identical, no temporary file is
-// left behind and the error is returned.
+// Backups keep five generations, the newest first:
+//   <name>.bak, <name>.bak2, <name>.bak3, <name>.bak4, <name>.bak5.
+// A new backup moves each older one back by one generation; only the fifth
+// one falls away. A backup never replaces a newer one.
+inline constexpr int kBackupGenerations = 5;
+// The name of generation n (1 to kBackupGenerations) of path's backups.
+std::string backupName(const std::string& path, int generation);
+
+// Writes bytes to a temporary file of this process beside path and then
+// replaces path with it. A path that exists but is no ordinary file (a
+// folder, a hidden or a system file) is refused: it counted as missing when
+// the dialog loaded, so its content was never shown. On any failure the old
+// file stays byte-identical, no temporary file is left behind and the
+// error is returned as a German sentence the sysop can read.
 txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string& bytes,
                      SaveOptions options = {});
 
-// Name of the temporary file saveFile writes beside path.
-std::string temporaryNameFor(const std::string& path);
+// Keeps a copy of path as <name>.bak, moving the older backups back by one
+// generation.
+txt::Status keepBackupOf(FileSystem& fs, const std::string& path);
+
+// Copies from into a temporary file beside to and then puts it in the place
+// of to, so that to is never seen half copied: an interrupted copy leaves
+// the old file (or none) and no temporary one.
+txt::Status copyFile(FileSystem& fs, const std::string& from, const std::string& to);
+
+// Creates an empty temporary file beside path whose name no other process
+// uses: path followed by ".<process id>-<counter>.new~", created only if
+// it did not exist yet.
+txt::Status createTemporary(FileSystem& fs, const std::string& path, std::string& temporary);
+
+// The message a dialog shows when saving the file name failed:
+// "Fehler beim Speichern von <name>", then the reason on a line of its own.
+std::string saveErrorMessage(const std::string& name, const txt::Status& status);
 
 }  // namespace plat

@@ -2,6 +2,10 @@
 // one level changed, saved.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 
@@ -51,6 +55,91 @@ TEST(CommandEditorInTheProgram, ChangingTheLevelOfLesenRewritesOnlyItsLine) {
 
   ASSERT_TRUE(program.press(main, "Abbruch"));
   EXPECT_TRUE(program.waitExit().has_value());
+}
+
+// The file as the server reads it, without standing in the way of a
+// replace; "" when it could not be opened.
+std::string readShared(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(h);
+  return bytes;
+}
+
+// One sysop's editor: opens the command editor, types the level, "OK",
+// rounds times. Counts the saves that did not close the editor (a message
+// box came up instead).
+int saveRepeatedly(ExeRun& program, const std::string& level, int rounds) {
+  int failed = 0;
+  HWND main = program.waitWindow("");
+  if (main == nullptr) return rounds;
+  for (int round = 0; round < rounds; ++round) {
+    if (!program.press(main, "Befehlseditor")) return failed + rounds - round;
+    HWND editor = program.waitWindow("Befehlseditor");
+    if (editor == nullptr || !program.typeInto(editor, "Lesen", level) || !program.press(editor, "OK"))
+      return failed + rounds - round;
+    bool closed = false;
+    for (int waited = 0; waited < 15000 && !closed; waited += 20) {
+      closed = !IsWindow(editor);
+      if (!closed && program.noMessageBox(0) == false) break;
+      if (!closed) Sleep(20);
+    }
+    if (!closed) {
+      ++failed;
+      if (auto box = program.waitMessageBox(100)) program.answer(*box, IDOK);
+      Sleep(200);
+      program.press(editor, "Abbruch");
+      waitClosed(editor);
+    }
+  }
+  return failed;
+}
+
+// Two editors save the same dialog again and again while the file is read
+// as the server would: each save succeeds, and the file is always one whole
+// version, never a mix and never missing.
+TEST(CommandEditorInTheProgram, TwoEditorsSavingAtOnceNeverMixTheFile) {
+  DemoInstallation box;
+  const std::string levels = box.read("daten\\befehle.txt");
+  const std::string mine = withLine(levels, 22, " 41 "), theirs = withLine(levels, 22, " 42 ");
+
+  ExeRun first(zorqcfgExe()), second(zorqcfgExe());
+  ASSERT_TRUE(first.started() && second.started());
+  constexpr int kRounds = 25;
+  std::atomic<bool> done{false};
+  int reads = 0, bad = 0, refused = 0;
+  std::thread reader([&] {
+    while (!done) {
+      std::string now = readShared(box.dir() + "daten\\befehle.txt");
+      ++(now.empty() ? refused : reads);
+      if (!now.empty() && now != levels && now != mine && now != theirs) ++bad;
+      Sleep(1);
+    }
+  });
+  int failedFirst = 0, failedSecond = 0;
+  std::thread other([&] { failedSecond = saveRepeatedly(second, "42", kRounds); });
+  failedFirst = saveRepeatedly(first, "41", kRounds);
+  other.join();
+  done = true;
+  reader.join();
+
+  EXPECT_EQ(failedFirst, 0);
+  EXPECT_EQ(failedSecond, 0);
+  EXPECT_EQ(bad, 0) << "of " << reads << " reads";
+  RecordProperty("refused_opens", refused);
+  const std::string last = box.read("daten\\befehle.txt");
+  EXPECT_TRUE(last == mine || last == theirs);
+  for (const auto& entry : std::filesystem::directory_iterator(box.dir() + "daten"))
+    EXPECT_EQ(entry.path().filename().string().find('~'), std::string::npos) << entry.path().string();
+  for (ExeRun* program : {&first, &second}) {
+    program->press(program->waitWindow(""), "Abbruch");
+    EXPECT_TRUE(program->waitExit().has_value());
+  }
 }
 
 }  // namespace

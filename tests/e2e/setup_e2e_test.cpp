@@ -267,6 +267,25 @@ TEST_F(SetupRun, FullInstallationThenUpdate) {
   EXPECT_TRUE(waitAtom("ZORQISRUNNING", false));
 }
 
+// zorq.ini names the folder in capitals; the path dialog of the update
+// shows each folder as the file system stores it.
+TEST_F(SetupRun, AnUpdateShowsTheFolderAsItIsStored) {
+  fs::create_directories(kTarget);
+  const std::string iniBytes = "C:\\PROGRAMME\\VALMORIN BOX\\\r\n";
+  std::ofstream(ini(), std::ios::binary) << iniBytes;
+  ExeRun run(stage("update") + "setup.exe", stageRoot + "update");
+  ASSERT_TRUE(run.started());
+  HWND welcome = run.waitWindow("Installation");
+  ASSERT_NE(welcome, nullptr);
+  run.press(welcome, "Weiter>");
+  HWND path = run.waitWindow("Installationsdirectory");
+  ASSERT_NE(path, nullptr);
+  EXPECT_EQ(run.fieldText(path, "Installationsdirectory"), kTarget);
+  run.press(path, "Abbruch");
+  EXPECT_TRUE(run.waitExit().has_value());
+  EXPECT_EQ(slurp(ini()), iniBytes);
+}
+
 TEST_F(SetupRun, FailedCopiesAreReportedBeforeTheEnd) {
   const std::string dir = stage("full");
   fs::remove(dir + "cruncher.exe");

@@ -228,7 +228,7 @@ TEST_F(RunTest, FailedCopiesAreListedBeforeTheEnd) {
 TEST_F(RunTest, ALongListOfFailuresIsCut) {
   std::string list;
   for (int i = 0; i < 20; ++i) list += "-1\r\nfehlt" + std::to_string(i) + "\r\nfehlt\r\n";
-  f.distribution("20,0\r\n", list);
+  f.distribution("20,0\r\n2.1\r\n\r\n", list);
   setup::Setup s(f.env());
   ScriptedScreens screens(s);
   screens.typedPath = f.drive();
@@ -257,6 +257,21 @@ TEST_F(RunTest, CorruptHeaderStopsBeforeAnything) {
   again.run(screens);
   ASSERT_EQ(f.ui.shown.size(), 1u);
   EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 2)");
+}
+
+// The header of an update cut after its first line must not run as a full
+// installation that writes zorq.ini over the one of the installed box.
+TEST_F(RunTest, AHeaderWithoutItsVersionLinesStopsLikeAnUnreadableOne) {
+  f.tmp.write("win\\zorq.ini", "C:\\BOX\\\r\n");
+  f.distribution("3,1\r\n", "");
+  setup::Setup s(f.env());
+  ScriptedScreens screens(s);
+  s.run(screens);
+  EXPECT_TRUE(screens.seen.empty());
+  ASSERT_EQ(f.ui.shown.size(), 1u);
+  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 2 fehlt)");
+  EXPECT_EQ(f.ui.shown[0].icon, ui::Icon::Critical);
+  EXPECT_EQ(f.tmp.read("win\\zorq.ini"), "C:\\BOX\\\r\n");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The header, the file list and the copy phase.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "faulty_fs.h"
 #include "inst2.h"
 #include "install.h"
 #include "setup_fixture.h"
@@ -24,16 +27,24 @@ TEST(Inst2, NumbersOnOneLineOrTwoThenTheVersions) {
   EXPECT_EQ(b.oldVersion, "2.0");
 }
 
-TEST(Inst2, ShortFileKeepsDefaultsAndBadNumberIsAnError) {
-  setup::Inst2 shortFile;
-  ASSERT_TRUE(setup::parseInst2("7,0\r\n", shortFile));
-  EXPECT_EQ(shortFile.fileTotal, 7);
-  EXPECT_FALSE(shortFile.update());
-  EXPECT_EQ(shortFile.newVersion, "");
+// A header cut short may have lost the update flag with the versions: it
+// is refused, whatever it still holds.
+TEST(Inst2, AHeaderWithoutBothVersionLinesOrWithABadNumberIsAnError) {
+  setup::Inst2 cut;
+  for (const char* bytes : {"", "7,0\r\n", "7\r\n", "7,0\r\n2.1\r\n", "7,1\r\n2.1"}) {
+    SCOPED_TRACE(bytes);
+    EXPECT_FALSE(setup::parseInst2(bytes, cut));
+  }
+  EXPECT_EQ(setup::parseInst2("7,0\r\n2.1\r\n", cut).error, "Zeile 3 fehlt");
+  EXPECT_EQ(setup::parseInst2("7,0\r\n", cut).error, "Zeile 2 fehlt");
+  // An empty old version is a line all the same; the last may lack its CR LF.
+  EXPECT_TRUE(setup::parseInst2("7,0\r\n2.1\r\n\r\n", cut));
+  EXPECT_TRUE(setup::parseInst2("7,1\r\n2.1\r\n2.0", cut));
+  EXPECT_EQ(cut.oldVersion, "2.0");
 
   setup::Inst2 bad;
-  EXPECT_FALSE(setup::parseInst2("7,256\r\n2.1\r\n", bad));  // the flag is 0 to 255
-  EXPECT_FALSE(setup::parseInst2("sieben,0\r\n", bad));
+  EXPECT_FALSE(setup::parseInst2("7,256\r\n2.1\r\n2.0\r\n", bad));  // the flag is 0 to 255
+  EXPECT_FALSE(setup::parseInst2("sieben,0\r\n2.1\r\n2.0\r\n", bad));
 }
 
 TEST(Inst2, MissingFileIsAFullInstallationGreetedWithoutVersion) {
@@ -143,6 +154,36 @@ TEST_F(CopyPhaseTest, OverwriteFlagsDecide) {
   EXPECT_EQ(installed("fresh.txt"), "neu");
   EXPECT_EQ(phase.copied(), 2);  // skipped records do not advance the progress
   EXPECT_TRUE(phase.failures().empty());
+}
+
+// A copy cut short (setup killed, disk full) leaves the old file, or none,
+// and nothing beside it: a copy-if-missing record of the next run then
+// still sees the file missing and copies it.
+TEST_F(CopyPhaseTest, ACopyCutShortLeavesNoHalfFile) {
+  f.tmp.write("drive\\Valmorin Box\\always.txt", "alt");
+  f.distFile("always.txt", "neu und lang");
+  f.distFile("missing.txt", "ganz und gar");
+  f.distribution("", "-1\r\nalways.txt\r\nalways.txt\r\n0\r\nmissing.txt\r\nmissing.txt\r\n");
+  testing_support::FaultyFileSystem cut(f.fs);
+  cut.cutCopy = true;
+  {
+    setup::CopyPhase killed(cut, f.ui, view, plan(false));
+    killed.run("inst.dat");
+    EXPECT_EQ(killed.failures().size(), 2u);
+  }
+  EXPECT_EQ(installed("always.txt"), "alt");
+  EXPECT_FALSE(f.tmp.exists("drive\\Valmorin Box\\missing.txt"));
+  std::size_t beside = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(f.tmp.path()) / "drive" / "Valmorin Box")) {
+    EXPECT_NE(entry.path().filename().string(), "missing.txt");
+    ++beside;
+  }
+  EXPECT_EQ(beside, 2u);  // .keep and always.txt: no temporary file
+  setup::CopyPhase again(f.fs, f.ui, view, plan(false));
+  again.run("inst.dat");
+  EXPECT_EQ(installed("always.txt"), "neu und lang");
+  EXPECT_EQ(installed("missing.txt"), "ganz und gar");
 }
 
 TEST_F(CopyPhaseTest, MarkersAndFolders) {

@@ -18,6 +18,7 @@
 #include "progman_win32.h"
 #include "setup_fixture.h"
 #include "setupview.h"
+#include "text/cp1252.h"
 #include "theend.h"
 #include "theend_ids.h"
 #include "welcome.h"
@@ -116,6 +117,75 @@ TEST(GetPfad, ADoubleClickedFolderBecomesThePath) {
   EXPECT_EQ(picker.picked(), tmp.path() + "Programme\\Valmorin Box");
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.back().substr(rows.back().find_first_not_of(' ')), "Valmorin Box");
+}
+
+// Enter in the folder list opens the selected folder, as a double click
+// does; on the open folder it is "Ok".
+TEST(GetPfad, EnterOnAFolderOpensIt) {
+  TempDir tmp;
+  tmp.write("Programme\\Valmorin Box\\x", "");
+  setup::getpfad picker(tmp.path(), nullptr);
+  BoxAnswerer driver({}, [&](HWND w) {
+    HWND list = GetDlgItem(w, IDL_GETPFAD_DIR1);
+    auto enter = [&] {
+      MSG key{list, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+      IsDialogMessageW(w, &key);
+      pump();
+    };
+    focus(w, IDL_GETPFAD_DIR1);
+    // The last row: the only sub-folder.
+    choose(w, IDL_GETPFAD_DIR1, static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1);
+    enter();
+    EXPECT_EQ(textOf(w, IDE_GETPFAD_TEXT1), tmp.path() + "Programme");
+    choose(w, IDL_GETPFAD_DIR1, static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1);
+    enter();
+    EXPECT_EQ(textOf(w, IDE_GETPFAD_TEXT1), tmp.path() + "Programme\\Valmorin Box");
+    EXPECT_TRUE(picker.picked().empty());  // still open
+    enter();                               // on the open folder: Ok
+    if (picker.picked().empty()) click(w, IDB_GETPFAD_ABBRUCH);
+  });
+  EXPECT_EQ(picker.DoModal(nullptr), IDOK);
+  EXPECT_EQ(picker.picked(), tmp.path() + "Programme\\Valmorin Box");
+}
+
+// Another drive opens on its current folder, which becomes the path that
+// "Ok" answers.
+TEST(GetPfad, ADriveOpensOnItsCurrentFolder) {
+  // The picker opens on the working folder; the temporary folder's drive is
+  // the other one, whose current folder is set as a command prompt leaves it.
+  TempDir tmp;
+  tmp.write("Programme\\x", "");
+  const std::string current = tmp.path() + "Programme";
+  char here[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, here);
+  const std::string start = here;
+  const char drive = static_cast<char>(toupper(static_cast<unsigned char>(current[0])));
+  if (toupper(static_cast<unsigned char>(start[0])) == drive)
+    GTEST_SKIP() << "needs the temporary folder on another drive than the working folder, as Wine has";
+  const std::string variable = std::string("=") + drive + ":";
+  SetEnvironmentVariableA(variable.c_str(), current.c_str());
+
+  std::string shown;
+  BoxAnswerer driver({}, [&](HWND w) {
+    std::string name = txt::lower1252(std::string(1, drive) + ":");
+    LRESULT index = SendMessageA(GetDlgItem(w, IDC_GETPFAD_DRIVE1), CB_FINDSTRINGEXACT,
+                                 static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
+    if (index == CB_ERR) {
+      ADD_FAILURE() << "no drive z:";
+      click(w, IDB_GETPFAD_ABBRUCH);
+      return;
+    }
+    choose(w, IDC_GETPFAD_DRIVE1, static_cast<int>(index));
+    shown = textOf(w, IDE_GETPFAD_TEXT1);
+    std::vector<std::string> rows = listItems(w, IDL_GETPFAD_DIR1);
+    EXPECT_GT(rows.size(), 1u);  // the levels down to the current folder
+    click(w, IDB_GETPFAD_OK);
+  });
+  setup::getpfad picker(start, nullptr);
+  picker.DoModal(nullptr);
+  SetEnvironmentVariableA(variable.c_str(), nullptr);
+  EXPECT_EQ(txt::lower1252(shown), txt::lower1252(current));
+  EXPECT_EQ(txt::lower1252(picker.picked()), txt::lower1252(current));
 }
 
 TEST(TheEnd, EachButtonClosesWithItsChoice) {

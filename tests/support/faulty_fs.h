@@ -15,6 +15,7 @@ class FaultyFileSystem : public plat::FileSystem {
   bool failWrite = false;    // writeNew writes half the bytes, then fails
   bool failReplace = false;  // replace fails after the temporary file is complete
   bool failCopy = false;
+  bool cutCopy = false;  // copy writes half the source, then fails (a program killed while copying)
   int writes = 0, replaces = 0, copies = 0;
 
   plat::FileInfo info(const std::string& p) override { return real_.info(p); }
@@ -26,12 +27,19 @@ class FaultyFileSystem : public plat::FileSystem {
     real_.writeNew(p, b.substr(0, b.size() / 2));
     return txt::Status::Fail("disk full");
   }
+  txt::Status createNew(const std::string& p, bool& taken) override { return real_.createNew(p, taken); }
   txt::Status replace(const std::string& from, const std::string& to) override {
     ++replaces;
     return failReplace ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
   }
   txt::Status copy(const std::string& from, const std::string& to) override {
     ++copies;
+    if (cutCopy) {
+      std::string bytes;
+      real_.readAll(from, bytes);
+      real_.writeNew(to, bytes.substr(0, bytes.size() / 2));
+      return txt::Status::Fail("copy cut short");
+    }
     return failCopy ? txt::Status::Fail("copy refused") : real_.copy(from, to);
   }
   txt::Status remove(const std::string& p) override { return real_.remove(p); }

@@ -21,8 +21,8 @@ txt::Status readIfThere(plat::FileSystem& fs, const std::string& path, bool& the
   return there ? fs.readAll(path, bytes) : txt::Status::Ok();
 }
 
-txt::Status saveError(const char* file) {
-  return txt::Status::Fail(std::string("Fehler beim Speichern von <") + file + ">");
+txt::Status saveError(const char* file, const txt::Status& why) {
+  return txt::Status::Fail(plat::saveErrorMessage(file, why));
 }
 
 }  // namespace
@@ -93,14 +93,16 @@ txt::Status CommandEditor::save(plat::FileSystem& fs, const Installation& where)
   CommandLevels levels{};
   for (int i = 0; i < kCommandCount; ++i) levels[at(i)] = levelFromText(levelText[at(i)]);
 
-  if (!plat::saveFile(fs, where.settingsFile(kLevelFile), levelBytes(levels), {backupLevels_}).ok())
-    return saveError(kLevelFile);
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kLevelFile), levelBytes(levels), {backupLevels_});
+      !s)
+    return saveError(kLevelFile, s);
   // Saved once, the damaged file is in the backup; a second try after a
   // failure below must not put the new file there.
   backupLevels_ = false;
   memory_ = levels;
-  if (!plat::saveFile(fs, where.settingsFile(kGroupFile), groupBytes(group), {backupGroups_}).ok())
-    return saveError(kGroupFile);
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kGroupFile), groupBytes(group), {backupGroups_});
+      !s)
+    return saveError(kGroupFile, s);
   backupGroups_ = false;
   return txt::Status::Ok();
 }

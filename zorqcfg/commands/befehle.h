@@ -79,9 +79,9 @@ class CommandEditor {
 
   // "OK": every level from its field's text by levelFromText, then both
   // files written atomically. A file that failed to load is kept as
-  // befehle.txt.bak or befgrup.txt.bak when it is replaced. Failure: the message to
-  // show ("Fehler beim Speichern von <befgrup.txt>"); the failing file stays
-  // as it was.
+  // befehle.txt.bak or befgrup.txt.bak when it is replaced. Failure: the
+  // message to show ("Fehler beim Speichern von <befgrup.txt>", the reason
+  // on the next line); the failing file stays as it was.
   txt::Status save(plat::FileSystem& fs, const Installation& where);
 
   // The group picker's answer for command i: "@" (cancelled) changes

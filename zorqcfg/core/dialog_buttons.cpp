@@ -1,6 +1,10 @@
 #include "core/dialog_buttons.h"
 
 #include "commands/frmprbefehle.h"
+#include "ports/frmfenst.h"
+#include "ports/frmmodem2.h"
+#include "ports/frmprsspeicher.h"
+#include "ports/frmstart.h"
 #include "services/frmchat.h"
 #include "services/frmextern.h"
 
@@ -13,16 +17,16 @@ const DialogButtons& dialogButtons() {
       {"Chatruf", makeChatCall},
       {"Domainrouting", nullptr},
       {"externe Programme", makeExternalPrograms},
-      {"Modemparameter", nullptr, Showing::Modal},
+      {"Modemparameter", makeModemParameters, Showing::Modal},
       {"Netzdaten", nullptr},
       {"Packer", nullptr},
       {"Sprachen", nullptr},
-      {"Speicher", nullptr},
-      {"Startparameter", nullptr},
+      {"Speicher", makeMemoryLimits},
+      {"Startparameter", makeStartParameters},
       {"Texte", nullptr},
       {"Voreinstellungen f\xfcr neuen User", nullptr},
       {"Zeitplan", nullptr},
-      {"Fenster", nullptr},
+      {"Fenster", makeModuleWindows},
       {"Zusatztools im Server", nullptr},
       {"Sonstiges", nullptr},
   }};

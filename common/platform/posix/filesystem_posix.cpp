@@ -91,6 +91,14 @@ class PosixFileSystem final : public FileSystem {
     return {};
   }
 
+  txt::Status createNew(const std::string& path, bool& taken) override {
+    int fd = ::open(local(path).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    taken = fd < 0 && errno == EEXIST;
+    if (fd < 0) return errnoError("creating", path);
+    if (::close(fd) != 0) return errnoError("closing", path);
+    return {};
+  }
+
   txt::Status replace(const std::string& from, const std::string& to) override {
     if (::rename(local(from).c_str(), local(to).c_str()) != 0) return errnoError("replacing", to);
     return {};
@@ -121,5 +129,7 @@ FileSystem& localFileSystem() {
   static PosixFileSystem fs;
   return fs;
 }
+
+unsigned long processId() { return static_cast<unsigned long>(::getpid()); }
 
 }  // namespace plat

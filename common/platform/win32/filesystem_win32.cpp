@@ -96,6 +96,22 @@ class Win32FileSystem final : public FileSystem {
     return {};
   }
 
+  txt::Status createNew(const std::string& path, bool& taken) override {
+    HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+      DWORD error = GetLastError();
+      taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS || info(path).exists;
+      SetLastError(error);
+      return lastError("creating", path);
+    }
+    taken = false;
+    if (!CloseHandle(h)) return lastError("closing", path);
+    return {};
+  }
+
+  // from is always a file of the caller's own (a temporary name no other
+  // process uses), so a retry can never put somebody else's file in place.
   txt::Status replace(const std::string& from, const std::string& to) override {
     // Virus scanners and indexers open files briefly; give them a moment.
     for (int attempt = 0;; ++attempt) {
@@ -136,5 +152,7 @@ FileSystem& localFileSystem() {
   static Win32FileSystem fs;
   return fs;
 }
+
+unsigned long processId() { return GetCurrentProcessId(); }
 
 }  // namespace plat

@@ -67,10 +67,39 @@ class Win32System final : public System {
     return s.empty() ? path : s;
   }
 
+  // Each folder is looked up on its own and named as the file system
+  // stores it: GetLongPathNameW leaves a name that is long already in the
+  // case it was given. The drive (or \\server\share) stays as given, and so
+  // does every name from the first one that cannot be found.
   std::string longPath(const std::string& path) override {
-    std::wstring w = wide(path);
-    std::string s = askPath([&](wchar_t* b, UINT n) { return GetLongPathNameW(w.c_str(), b, n); });
-    return s.empty() ? path : s;
+    const std::wstring w = wide(path);
+    std::size_t at = w.find(L'\\');
+    if (w.rfind(L"\\\\", 0) == 0) {
+      at = w.find(L'\\', 2);
+      if (at != std::wstring::npos) at = w.find(L'\\', at + 1);
+    }
+    if (at == std::wstring::npos) return path;
+    std::wstring result = w.substr(0, at + 1);
+    bool found = true;
+    for (++at; at < w.size();) {
+      std::size_t end = w.find(L'\\', at);
+      std::wstring name = w.substr(at, end == std::wstring::npos ? std::wstring::npos : end - at);
+      if (found && !name.empty() && name != L"." && name != L".." &&
+          name.find_first_of(L"*?") == std::wstring::npos) {
+        WIN32_FIND_DATAW entry;
+        HANDLE h = FindFirstFileW((result + name).c_str(), &entry);
+        found = h != INVALID_HANDLE_VALUE;
+        if (found) {
+          name = entry.cFileName;
+          FindClose(h);
+        }
+      }
+      result += name;
+      if (end == std::wstring::npos) break;
+      result += L'\\';
+      at = end + 1;
+    }
+    return narrow(result);
   }
 };
 

@@ -4,6 +4,8 @@
 //   peer read PATH N A B     reads PATH N times; exit 0 when every read gave
 //                            the whole of file A or file B, else 1000 times
 //                            the failed opens plus the partial reads
+//   peer save PATH N FILE    saves the bytes of FILE as PATH N times through
+//                            the editor's save; exit code: the failed saves
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +13,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "platform/save.h"
 
 namespace {
 
@@ -40,6 +44,13 @@ int main(int argc, char** argv) {
       if (got != a && got != b) ++bad;
     }
     return unopened * 1000 + bad;
+  }
+  if (argc == 5 && std::string(argv[1]) == "save") {
+    const std::string bytes = slurp(argv[4]);
+    int failed = 0;
+    for (int i = 0, n = std::atoi(argv[3]); i < n; ++i)
+      if (!plat::saveFile(plat::localFileSystem(), argv[2], bytes)) ++failed;
+    return failed;
   }
   return 100;
 }

@@ -91,6 +91,7 @@ HWND fieldOf(HWND dialog, const std::string& label) {
   for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
     std::wstring cls = className(c);
     if (c == l || cls == L"Static" || cls == L"Button") continue;
+    if (IsWindowVisible(l) && !IsWindowVisible(c)) continue;  // a hidden group's field is no neighbour
     RECT r;
     GetWindowRect(c, &r);
     long mid = (r.top + r.bottom) / 2;

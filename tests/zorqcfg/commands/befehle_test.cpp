@@ -210,13 +210,15 @@ TEST_F(Commands, AFailedSaveNamesTheFileAndLeavesItAsItWas) {
   FaultyFileSystem broken(fs);
   broken.failWrite = true;
   EXPECT_FALSE(editor.load(broken, where).ok());
-  EXPECT_EQ(editor.save(broken, where).error, "Fehler beim Speichern von <befehle.txt>");
+  EXPECT_EQ(editor.save(broken, where).error,
+            "Fehler beim Speichern von <befehle.txt>\r\nDie neue Datei l\xe4sst sich nicht schreiben.");
   EXPECT_EQ(levels(), levelsUpTo(43));
   EXPECT_EQ(dir.count(), 1u);  // only daten
 
   GroupFileFails groupFails(fs);
   editor.levelText[0] = "5";
-  EXPECT_EQ(editor.save(groupFails, where).error, "Fehler beim Speichern von <befgrup.txt>");
+  EXPECT_EQ(editor.save(groupFails, where).error,
+            "Fehler beim Speichern von <befgrup.txt>\r\nDie neue Datei l\xe4sst sich nicht schreiben.");
   EXPECT_EQ(groups(), "kaputt\r\n");
   EXPECT_EQ(levels(), " 5 \r\n" + levelsUpTo(43).substr(5));
   // Trying again keeps the damaged group file as .bak, not the new level file.

@@ -173,10 +173,38 @@ TEST_F(EditorView, AFailedSaveIsToldAndTheDialogStaysOpenWithTheEdits) {
   type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "12");
   click(d, IDB_FRMPRBEFEHLE_OK);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <befehle.txt>");
+  EXPECT_EQ(ui.shown[0].text,
+            "Fehler beim Speichern von <befehle.txt>\r\nIm Ordner der Datei l\xe4sst sich keine neue Datei "
+            "anlegen.");
   EXPECT_EQ(ui.shown[0].title, "Meldung");
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_EQ(textOf(level(kLesen)), "12");
+}
+
+// A hidden befehle.txt counts as missing, so the editor shows the defaults;
+// "OK" must not put them in the place of a file that was never shown.
+TEST_F(EditorView, AHiddenOrSystemFileIsNotReplaced) {
+  for (DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+    SCOPED_TRACE(attribute);
+    ui.shown.clear();
+    const std::string levels = repeat(" 7 \r\n", 43);
+    dir.write("daten\\befehle.txt", levels);
+    ASSERT_TRUE(SetFileAttributesA(dir.file("daten\\befehle.txt").c_str(), attribute));
+    HWND d = open();
+    EXPECT_TRUE(ui.shown.empty());
+    type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "12");
+    click(d, IDB_FRMPRBEFEHLE_OK);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text,
+              "Fehler beim Speichern von <befehle.txt>\r\nDie vorhandene Datei ist versteckt oder eine "
+              "Systemdatei. Sie wird nicht ersetzt, denn ihr Inhalt wurde nie geladen.");
+    EXPECT_TRUE(dialog->IsOpen());
+    EXPECT_EQ(textOf(level(kLesen)), "12");
+    SetFileAttributesA(dir.file("daten\\befehle.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(file("befehle.txt"), levels);
+    EXPECT_FALSE(dir.exists("daten\\befehle.txt.bak"));
+    click(d, IDB_FRMPRBEFEHLE_ABBRUCH);
+  }
 }
 
 TEST_F(EditorView, EnterSavesAndEscapeCancels) {

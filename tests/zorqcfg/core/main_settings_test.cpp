@@ -265,6 +265,11 @@ TEST_F(Start, ADamagedMainTxtIsKeptAsBakOnEnde) {
   MainSettings back;
   EXPECT_TRUE(zorq::parseMainSettings(box.read("daten\\main.txt"), back).ok());
   EXPECT_TRUE(ui.shown.empty());
+  // A second such run keeps the first backup as the older generation.
+  const std::string firstSave = box.read("daten\\main.txt");
+  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, true, ui));
+  EXPECT_EQ(box.read("daten\\main.txt.bak"), firstSave);
+  EXPECT_EQ(box.read("daten\\main.txt.bak2"), mainLines(4) + " 11 \r\n");
 }
 
 TEST_F(Start, EndeWritesIniThenMainThenAddsTheAtom) {

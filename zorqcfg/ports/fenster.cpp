@@ -1,0 +1,64 @@
+#include "ports/fenster.h"
+
+#include <cstdint>
+
+#include "platform/save.h"
+#include "text/reader.h"
+#include "text/writer.h"
+
+namespace zorq {
+
+namespace {
+
+bool readCheck(txt::Reader& in, int& value) {
+  std::int16_t state = 0;
+  if (!in.number(state)) return false;
+  if (state < 0 || state > 2) {
+    in.fail("no check box state: " + std::to_string(state));
+    return false;
+  }
+  value = state;
+  return true;
+}
+
+int written(int value) { return value != 0 ? 1 : 0; }
+
+}  // namespace
+
+txt::Status parseWinds(const std::string& bytes, ModuleWindows& w) {
+  txt::Reader in(bytes);
+  std::int16_t reserved = 0;
+  if (!readCheck(in, w.cruncher) || !readCheck(in, w.sorter) || !in.number(reserved)) return in.status();
+  if (in.atEnd()) return in.status();
+  if (readCheck(in, w.netReceive)) readCheck(in, w.netSend);
+  return in.status();
+}
+
+std::string windsBytes(const ModuleWindows& w) {
+  txt::Writer out;
+  out.number(written(w.cruncher)).number(written(w.sorter)).number(0);
+  out.number(written(w.netReceive)).number(written(w.netSend));
+  return out.bytes();
+}
+
+txt::Status ModuleWindowsEditor::load(plat::FileSystem& fs, const Installation& where) {
+  values = {};
+  backup_ = false;
+  const std::string path = where.settingsFile(kWindsFile);
+  if (!plat::FileExists(fs, path)) return txt::Status::Ok();
+  std::string bytes;
+  txt::Status status = fs.readAll(path, bytes);
+  if (status.ok()) status = parseWinds(bytes, values);
+  if (status.ok()) return status;
+  backup_ = true;
+  return txt::Status::Fail(std::string("Fehler beim Laden von <") + kWindsFile + ">");
+}
+
+txt::Status ModuleWindowsEditor::save(plat::FileSystem& fs, const Installation& where) {
+  if (!plat::saveFile(fs, where.settingsFile(kWindsFile), windsBytes(values), {backup_}).ok())
+    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kWindsFile + ">");
+  backup_ = false;
+  return txt::Status::Ok();
+}
+
+}  // namespace zorq

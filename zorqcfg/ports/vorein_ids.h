@@ -1,0 +1,10 @@
+// Modem presets (3200 to 3299).
+#pragma once
+
+#define IDD_VOREIN 3200
+#define IDC_VOREIN_FRAME 3201
+#define IDO_VOREIN_HAYES 3202
+#define IDO_VOREIN_CFOS 3203
+#define IDO_VOREIN_TELES 3204
+#define IDB_VOREIN_ABBRUCH 3205
+#define IDB_VOREIN_OK 3206
