@@ -217,9 +217,13 @@ char accessKey(const std::string& caption) {
 std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls) {
   std::vector<std::string> faults;
   std::map<char, std::string> buttons;
+  std::map<std::string, int> captions;
+  for (const ControlInfo& c : controls)
+    if (isKeyedButton(c)) ++captions[c.text];
   for (const ControlInfo& c : controls) {
     if (!isKeyedButton(c) || c.text.empty() || isValueCaption(c.text)) continue;
     const char key = accessKey(c.text);
+    if (key == 0 && captions[c.text] > 1) continue;  // a column of a table, reached from its row
     if (key == 0) {
       faults.push_back("\"" + c.text + "\" has no access key");
     } else if (buttons.count(key) > 0) {

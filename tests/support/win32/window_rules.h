@@ -32,7 +32,9 @@ char accessKey(const std::string& caption);
 // One line per fault: a button, check box or option button without an access
 // key or with one that another has too, and a label whose access key is a
 // button's. A button whose caption is a value ("...", "<<keine>>") or still
-// empty (filled when the window opens) needs none.
+// empty (filled when the window opens) needs none, and neither does a caption
+// that stands on several controls, a column of a table whose rows are
+// reached by their first control's key.
 std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls);
 
 // The name a screen reader gives a control: the name the program gave it, a

@@ -445,7 +445,6 @@ TEST_F(Haupt, EveryButtonAndCheckBoxHasItsOwnAccessKey) {
   window.reset();
   w = open(buttons);
   made = 0;
-  SetForegroundWindow(w);
   MSG alt{w, WM_SYSCHAR, 'g', 1 << 29, 0, {}};
   IsDialogMessageW(w, &alt);
   pump();
