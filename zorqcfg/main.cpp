@@ -38,7 +38,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                              [&shared] { return zorq::showAliasPicker(*shared); });
   zorq::Context context{*where, settings, fs, system, services, pickers};
   shared = &context;
-  zorq::haupt window(context, start.loadFailed);
+  zorq::haupt window(context, start);
   if (!window.Create(nullptr)) return 2;
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "commands/frmprbefehle_ids.h"
+#include "core/frmselgru_ids.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 
@@ -140,6 +142,45 @@ TEST(CommandEditorInTheProgram, TwoEditorsSavingAtOnceNeverMixTheFile) {
     program->press(program->waitWindow(""), "Abbruch");
     EXPECT_TRUE(program->waitExit().has_value());
   }
+}
+
+// While the group picker of the command editor is shown, the main window
+// takes no input. A close request that reaches it all the same (as the
+// system sends it) waits until the picker has answered; the program then
+// ends without a crash and without writing anything.
+TEST(CommandEditorInTheProgram, TheMainWindowWaitsWhileTheGroupPickerIsShown) {
+  DemoInstallation box;
+  const std::string before = box.snapshot();
+
+  ExeRun program(zorqcfgExe());
+  ASSERT_TRUE(program.started());
+  HWND main = program.waitWindow("");
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(program.press(main, "Befehlseditor"));
+  HWND editor = program.waitWindow("Befehlseditor");
+  ASSERT_NE(editor, nullptr);
+  HWND groupButton = GetDlgItem(editor, IDB_FRMPRBEFEHLE_GRUPPE);
+  PostMessageW(editor, WM_COMMAND, MAKEWPARAM(IDB_FRMPRBEFEHLE_GRUPPE, BN_CLICKED),
+               reinterpret_cast<LPARAM>(groupButton));
+  HWND picker = program.waitWindow("Gruppe w\xe4hlen");
+  ASSERT_NE(picker, nullptr);
+
+  EXPECT_FALSE(IsWindowEnabled(main));
+  EXPECT_FALSE(IsWindowEnabled(editor));
+  EXPECT_FALSE(program.press(main, "Abbruch"));
+  EXPECT_FALSE(program.press(main, "Ende"));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  Sleep(500);
+  EXPECT_TRUE(IsWindow(main) && IsWindow(editor) && IsWindow(picker));
+
+  HWND list = GetDlgItem(picker, IDL_FRMSELGRU_GROUPS);
+  SendMessageW(list, LB_SETCURSEL, 1, 0);
+  PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDL_FRMSELGRU_GROUPS, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  auto code = program.waitExit();
+  ASSERT_TRUE(code.has_value());
+  EXPECT_EQ(*code, 0u);
+  EXPECT_EQ(box.snapshot(), before);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ class FaultyFileSystem : public plat::FileSystem {
   bool failReplace = false;  // replace fails after the temporary file is complete
   bool failCopy = false;
   bool cutCopy = false;  // copy writes half the source, then fails (a program killed while copying)
+  std::string failOnly;  // when set, only files whose path contains it fail
   int writes = 0, replaces = 0, copies = 0;
 
   plat::FileInfo info(const std::string& p) override { return real_.info(p); }
@@ -23,14 +24,14 @@ class FaultyFileSystem : public plat::FileSystem {
   txt::Status readAll(const std::string& p, std::string& b) override { return real_.readAll(p, b); }
   txt::Status writeNew(const std::string& p, const std::string& b) override {
     ++writes;
-    if (!failWrite) return real_.writeNew(p, b);
+    if (!failWrite || !hits(p)) return real_.writeNew(p, b);
     real_.writeNew(p, b.substr(0, b.size() / 2));
     return txt::Status::Fail("disk full");
   }
   txt::Status createNew(const std::string& p, bool& taken) override { return real_.createNew(p, taken); }
   txt::Status replace(const std::string& from, const std::string& to) override {
     ++replaces;
-    return failReplace ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
+    return failReplace && hits(to) ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
   }
   txt::Status copy(const std::string& from, const std::string& to) override {
     ++copies;
@@ -40,12 +41,13 @@ class FaultyFileSystem : public plat::FileSystem {
       real_.writeNew(to, bytes.substr(0, bytes.size() / 2));
       return txt::Status::Fail("copy cut short");
     }
-    return failCopy ? txt::Status::Fail("copy refused") : real_.copy(from, to);
+    return failCopy && hits(to) ? txt::Status::Fail("copy refused") : real_.copy(from, to);
   }
   txt::Status remove(const std::string& p) override { return real_.remove(p); }
   txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
 
  private:
+  bool hits(const std::string& p) const { return failOnly.empty() || p.find(failOnly) != std::string::npos; }
   plat::FileSystem& real_;
 };
 

@@ -170,6 +170,10 @@ bool DirectoryTree::openSelected() {
   if (index < 0 || static_cast<std::size_t>(index) >= rowPaths_.size()) return false;
   const std::string& path = rowPaths_[static_cast<std::size_t>(index)];
   if (path == open_) return false;
+  if (auto problem = unstorableName(path.substr(path.find_last_of('\\', path.size() - 2) + 1))) {
+    if (refused_) refused_(*problem);
+    return true;
+  }
   return open(path);
 }
 

@@ -24,6 +24,9 @@ class DirectoryTree {
   void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
   // Called for Enter in the tree, instead of the dialog's default button.
   void onEnter(std::function<void()> entered) { entered_ = std::move(entered); }
+  // Called instead of opening a row whose name the settings files cannot
+  // hold, with the message that says so.
+  void onRefused(std::function<void(const std::string&)> refused) { refused_ = std::move(refused); }
 
   // The directory open in the tree, as the platform names it ("C:\" for a
   // root, "C:\BOX" below it).
@@ -33,7 +36,8 @@ class DirectoryTree {
   // directory. A drive that is not ready leaves everything as it was.
   void driveChosen();
   // Opens the directory of the tree's selected row; false when it is the
-  // open one already.
+  // open one already. A row whose name cannot be stored is refused through
+  // onRefused instead (and counts as handled).
   bool openSelected();
   // Opens the parent of the open directory; false at a root.
   bool openParent();
@@ -50,6 +54,7 @@ class DirectoryTree {
   std::string open_;
   std::vector<std::string> rowPaths_;
   std::function<void()> changed_, entered_;
+  std::function<void(const std::string&)> refused_;
 };
 
 // The ordinary files of a directory that match a mask, sorted.

@@ -5,11 +5,13 @@
 
 namespace zorq {
 
-frmdir::frmdir(std::string startDirectory) : Dialog(IDD_FRMDIR), start_(std::move(startDirectory)) {}
+frmdir::frmdir(std::string startDirectory, ui::Services& ui)
+    : Dialog(IDD_FRMDIR), start_(std::move(startDirectory)), ui_(ui) {}
 
 bool frmdir::OnInit() {
   auswahl_.clear();
   tree_.onEnter([this] { enterInTree(); });
+  tree_.onRefused([this](const std::string& problem) { ui_.notice(problem); });
   tree_.attach(Item(IDC_FRMDIR_DRIVES), Item(IDL_FRMDIR_TREE), start_);
   SetFocus(Item(IDL_FRMDIR_TREE));
   return false;
@@ -30,14 +32,21 @@ bool frmdir::OnCommand(int id, int code, HWND control) {
 
 // Enter in the tree answers the row selected there, so that a keyboard user
 // gets the folder the cursor is on (the Right key opens a folder, as a
-// double click does).
+// double click does). A row whose name cannot be stored is refused, and the
+// picker stays open.
 void frmdir::enterInTree() {
-  tree_.openSelected();
+  const std::string before = tree_.openDirectory();
+  if (tree_.openSelected() && tree_.openDirectory() == before) return;  // refused
   OnOK();
 }
 
-// "OK" answers the directory open in the tree.
+// "OK" answers the directory open in the tree. A directory whose name cannot
+// be stored is refused, and the picker stays open.
 void frmdir::OnOK() {
+  if (auto problem = unstorableName(tree_.openDirectory())) {
+    ui_.notice(*problem);
+    return;
+  }
   auswahl_ = withBackslash(tree_.openDirectory());
   End(IDOK);
 }

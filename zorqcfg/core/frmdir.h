@@ -5,13 +5,14 @@
 #include <string>
 
 #include "core/directory_tree.h"
+#include "ui/services.h"
 #include "ui/win32/dialog.h"
 
 namespace zorq {
 
 class frmdir final : public ui::Dialog {
  public:
-  explicit frmdir(std::string startDirectory);
+  frmdir(std::string startDirectory, ui::Services& ui);
   const std::string& auswahl() const { return auswahl_; }
 
  protected:
@@ -22,6 +23,7 @@ class frmdir final : public ui::Dialog {
  private:
   void enterInTree();
   std::string start_;
+  ui::Services& ui_;
   std::string auswahl_;
   DirectoryTree tree_;
 };

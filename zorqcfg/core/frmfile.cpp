@@ -7,14 +7,15 @@
 
 namespace zorq {
 
-frmfile::frmfile(std::string startDirectory, std::string dateimaske)
-    : Dialog(IDD_FRMFILE), start_(std::move(startDirectory)), dateimaske_(std::move(dateimaske)) {}
+frmfile::frmfile(std::string startDirectory, std::string dateimaske, ui::Services& ui)
+    : Dialog(IDD_FRMFILE), start_(std::move(startDirectory)), dateimaske_(std::move(dateimaske)), ui_(ui) {}
 
 bool frmfile::OnInit() {
   auswahl_.clear();
   SetCaption(filePickerTitle(dateimaske_));
   tree_.onChange([this] { showFiles(); });
   tree_.onEnter([this] { tree_.openSelected(); });
+  tree_.onRefused([this](const std::string& problem) { ui_.notice(problem); });
   tree_.attach(Item(IDC_FRMFILE_DRIVES), Item(IDL_FRMFILE_TREE), start_);
   SetFocus(Item(IDL_FRMFILE_FILES));
   return false;
@@ -33,7 +34,13 @@ void frmfile::showFiles() {
 void frmfile::chooseFile() {
   int index = ui::selectedIndex(Item(IDL_FRMFILE_FILES));
   if (index < 0 || static_cast<std::size_t>(index) >= files_.size()) return;
-  auswahl_ = fileAnswer(tree_.openDirectory(), files_[static_cast<std::size_t>(index)]);
+  const std::string answer = fileAnswer(tree_.openDirectory(), files_[static_cast<std::size_t>(index)]);
+  // A name that cannot be stored is refused; the picker stays open.
+  if (auto problem = unstorableName(answer.substr(answer.find_last_of('\\') + 1))) {
+    ui_.notice(*problem);
+    return;
+  }
+  auswahl_ = answer;
   End(IDOK);
 }
 

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "core/directory_tree.h"
+#include "ui/services.h"
 #include "ui/win32/dialog.h"
 
 namespace zorq {
 
 class frmfile final : public ui::Dialog {
  public:
-  frmfile(std::string startDirectory, std::string dateimaske);
+  frmfile(std::string startDirectory, std::string dateimaske, ui::Services& ui);
   const std::string& auswahl() const { return auswahl_; }
 
  protected:
@@ -27,6 +28,7 @@ class frmfile final : public ui::Dialog {
 
   std::string start_, dateimaske_;
   std::string auswahl_;
+  ui::Services& ui_;
   std::vector<std::string> files_;
   DirectoryTree tree_;
 };

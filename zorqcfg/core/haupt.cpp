@@ -41,8 +41,8 @@ std::string withAccessKey(const std::string& caption, char key) {
 
 }  // namespace
 
-haupt::haupt(Context& context, bool loadFailed, const DialogButtons& buttons)
-    : Dialog(IDD_HAUPT), ctx_(context), loadFailed_(loadFailed), buttons_(buttons) {}
+haupt::haupt(Context& context, const StartState& start, const DialogButtons& buttons)
+    : Dialog(IDD_HAUPT), ctx_(context), start_(start), buttons_(buttons) {}
 
 haupt::~haupt() {
   closeDialogs();
@@ -139,12 +139,12 @@ void haupt::netNumberTyped() {
   }
 }
 
-// A password that main.txt cannot hold is refused as it is typed, even
-// when the one read from the file was unstorable already: an edit must never
+// A password that main.txt cannot hold is refused as it is typed; one read
+// from the file that is too long already may be shortened, but no edit may
 // put a line end into main.txt.
 void haupt::lockPasswordTyped() {
   const std::string text = ItemText(IDE_HAUPT_SCHLOSS);
-  auto problem = lockPasswordProblem(text);
+  auto problem = lockPasswordEditProblem(lockPassword_, text);
   if (!problem) {
     lockPassword_ = text;
     return;
@@ -187,15 +187,23 @@ void haupt::pressDialogButton(std::size_t button) {
   }
 }
 
+// A dialog whose handler waits in a modal loop (a picker, a message box)
+// must outlive that loop: it is ended now, closes when the loop returns, and
+// is deleted later.
 void haupt::closeDialogs() {
-  for (auto& d : open_) d.reset();
+  for (auto& d : open_) {
+    if (d && d->InModalLoop())
+      d->End(IDCANCEL);
+    else
+      d.reset();
+  }
 }
 
 // "Ende": save and signal, then end. A failed save has been reported; the
 // window stays open with the user's edits.
 void haupt::ende() {
   toModel(ctx_.settings);
-  if (!saveAndSignal(ctx_.fs, ctx_.system, ctx_.where, ctx_.settings, loadFailed_, ctx_.ui)) return;
+  if (!saveAndSignal(ctx_.fs, ctx_.system, ctx_.where, ctx_.settings, start_, ctx_.ui)) return;
   closeDialogs();
   End(IDOK);
 }

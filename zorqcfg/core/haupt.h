@@ -16,9 +16,9 @@ namespace zorq {
 
 class haupt final : public ui::Dialog {
  public:
-  // loadFailed: main.txt (or env.dat) could not be read at start, so "Ende"
-  // keeps the old main.txt as main.txt.bak.
-  haupt(Context& context, bool loadFailed, const DialogButtons& buttons = dialogButtons());
+  // start: how main.txt (and env.dat) were read at start; it decides what
+  // "Ende" does with the old main.txt.
+  haupt(Context& context, const StartState& start, const DialogButtons& buttons = dialogButtons());
   ~haupt() override;
 
   // The dialog a button opened, while it is open.
@@ -49,7 +49,7 @@ class haupt final : public ui::Dialog {
   static LRESULT CALLBACK SliderFocus(HWND slider, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR field, DWORD_PTR);
 
   Context& ctx_;
-  bool loadFailed_;
+  StartState start_;
   const DialogButtons& buttons_;
   std::array<std::unique_ptr<ui::Dialog>, kDialogButtonCount> open_;
   std::string lockPassword_;  // the last storable text of "Schloss"

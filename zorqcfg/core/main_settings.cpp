@@ -1,6 +1,7 @@
 #include "core/main_settings.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/save.h"
 #include "text/numbers.h"
@@ -40,26 +41,49 @@ std::string krypt(std::string_view text) {
   return out;
 }
 
-std::optional<std::string> lockPasswordProblem(std::string_view password) {
-  std::string message;
-  if (password.size() > kMaxLockPassword) {
-    message =
-        "Das Schlo\xdf darf h\xf6"
-        "chstens ";
-    message += std::to_string(kMaxLockPassword);
-    message += " Zeichen lang sein.";
-    return message;
-  }
+namespace {
+
+std::string tooLongMessage() {
+  std::string message =
+      "Das Schlo\xdf darf h\xf6"
+      "chstens ";
+  message += std::to_string(kMaxLockPassword);
+  message += " Zeichen lang sein.";
+  return message;
+}
+
+// The positions (from 0) whose character scrambles into a line end.
+std::vector<std::size_t> lineEndsOf(std::string_view password) {
+  std::vector<std::size_t> positions;
   const std::string scrambled = krypt(password);
-  for (std::size_t i = 0; i < scrambled.size(); ++i) {
-    if (scrambled[i] != '\r' && scrambled[i] != '\n') continue;
-    message = "Das Zeichen \"";
-    message += password[i];
-    message += "\" kann an Stelle ";
-    message += std::to_string(i + 1);
-    message += " des Schlosses nicht gespeichert werden.";
-    return message;
-  }
+  for (std::size_t i = 0; i < scrambled.size(); ++i)
+    if (scrambled[i] == '\r' || scrambled[i] == '\n') positions.push_back(i);
+  return positions;
+}
+
+std::string lineEndMessage(std::string_view password, std::size_t i) {
+  std::string message = "Das Zeichen \"";
+  message += password[i];
+  message += "\" kann an Stelle ";
+  message += std::to_string(i + 1);
+  message += " des Schlosses nicht gespeichert werden.";
+  return message;
+}
+
+}  // namespace
+
+std::optional<std::string> lockPasswordProblem(std::string_view password) {
+  if (password.size() > kMaxLockPassword) return tooLongMessage();
+  const auto lineEnds = lineEndsOf(password);
+  if (!lineEnds.empty()) return lineEndMessage(password, lineEnds.front());
+  return std::nullopt;
+}
+
+std::optional<std::string> lockPasswordEditProblem(std::string_view before, std::string_view after) {
+  if (!lockPasswordProblem(after)) return std::nullopt;
+  const auto lineEnds = lineEndsOf(after);
+  if (lineEnds.size() > lineEndsOf(before).size()) return lineEndMessage(after, lineEnds.front());
+  if (after.size() > before.size()) return tooLongMessage();
   return std::nullopt;
 }
 
@@ -176,6 +200,7 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
     if (lock == ServerLock::Unreadable) {
       ui.loadError(kMainLoadError);
       state.loadFailed = true;
+      state.mainUnread = plat::FileExists(fs, where.settingsFile(kMainFile));
       return state;
     }
   }
@@ -184,6 +209,7 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
   if (!plat::FileExists(fs, main)) return state;
   std::string bytes;
   txt::Status status = fs.readAll(main, bytes);
+  state.mainUnread = !status.ok();
   if (status.ok()) status = parseMainSettings(bytes, settings);
   if (!status.ok()) {
     ui.loadError(kMainLoadError);
@@ -193,13 +219,14 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
 }
 
 bool saveAndSignal(plat::FileSystem& fs, plat::System& system, const Installation& where,
-                   const MainSettings& settings, bool keepBackup, ui::Services& ui) {
+                   const MainSettings& settings, const StartState& start, ui::Services& ui) {
+  const bool writeMain = !start.mainUnread || ui.confirm(kOverwriteUnread);
   if (!writeIni(fs, where).ok()) {
     ui.notice("Fehler beim Speichern von <" + where.iniPath() + ">");
     return false;
   }
   const std::string main = where.settingsFile(kMainFile);
-  if (!plat::saveFile(fs, main, mainSettingsBytes(settings), {keepBackup}).ok()) {
+  if (writeMain && !plat::saveFile(fs, main, mainSettingsBytes(settings), {start.loadFailed}).ok()) {
     ui.notice("Fehler beim Speichern von <" + main + ">");
     return false;
   }

@@ -23,6 +23,9 @@ inline constexpr const char* kEnvFile = "env.dat";
 inline constexpr const char* kMainLoadError = "Fehler beim Laden des main.txt";
 inline constexpr const char* kLockActive = "Das Schlo\xdf im Server ist aktiv";
 inline constexpr const char* kStandardNetPath = "(Standard)";
+inline constexpr const char* kOverwriteUnread =
+    "Die Haupteinstellungen wurden nicht geladen. main.txt trotzdem \xfc"
+    "berschreiben?";
 
 inline constexpr int kRausNachMin = 1, kRausNachMax = 10;
 inline constexpr int kKommentarMin = 1, kKommentarMax = 20;
@@ -68,6 +71,12 @@ std::string krypt(std::string_view text);
 // character that would scramble into a line end), as the message the user
 // sees; nothing when it can be stored.
 std::optional<std::string> lockPasswordProblem(std::string_view password);
+// Why an edit that turns the password before into after is refused. An edit
+// that leaves a storable password is always taken. One read from an old file
+// may be unstorable already (too long): edits that do not make it longer
+// are taken, so that it can be shortened key by key, unless they add a
+// character that would scramble into a line end.
+std::optional<std::string> lockPasswordEditProblem(std::string_view before, std::string_view after);
 
 // The number fields beside the sliders: " 5".
 std::string sliderText(int value);
@@ -92,6 +101,8 @@ struct StartState {
   bool endProgram = false;  // the server lock is active; nothing may be written
   bool loadFailed = false;  // env.dat or main.txt could not be read; the next
                             // save keeps main.txt.bak
+  bool mainUnread = false;  // main.txt is there but was not read at all, so
+                            // the record holds defaults only
 };
 
 // The load steps after the start-up resolution: the lock check, then
@@ -100,9 +111,11 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
                        ui::Services& ui);
 
 // "Ende": writes zorq.ini and main.txt, each atomically, and then adds the
-// reload atom. A failed write is reported and nothing further is done; the
+// reload atom. When main.txt was not read at all, the user is asked first
+// whether the defaults may replace it; "Nein" leaves it alone and the rest
+// goes on. A failed write is reported and nothing further is done; the
 // caller must then stay open so that the user's edits are not lost.
 bool saveAndSignal(plat::FileSystem& fs, plat::System& system, const Installation& where,
-                   const MainSettings& settings, bool keepBackup, ui::Services& ui);
+                   const MainSettings& settings, const StartState& start, ui::Services& ui);
 
 }  // namespace zorq

@@ -71,6 +71,14 @@ std::vector<std::string> loadGroups(plat::FileSystem& fs, const Installation& wh
   return loadList(fs, where.settingsFile(kGroupFile), kGroupFile, parseGroups, ui).entries;
 }
 
+std::optional<std::string> unstorableName(std::string_view name) {
+  if (name.find('?') == std::string_view::npos) return std::nullopt;
+  std::string message = "Der Name <";
+  message += name;
+  message += "> enth\xe4lt Zeichen, die hier nicht gespeichert werden k\xf6nnen.";
+  return message;
+}
+
 std::string withBackslash(const std::string& directory) {
   if (!directory.empty() && directory.back() == '\\') return directory;
   return directory + "\\";

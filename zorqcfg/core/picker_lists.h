@@ -2,6 +2,7 @@
 // gruppen.dat, and the paths the directory and file pickers give back.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,12 @@ PickerList parseGroups(const std::string& bytes);
 // what was read.
 std::vector<std::string> loadUsers(plat::FileSystem& fs, const Installation& where, ui::Services& ui);
 std::vector<std::string> loadGroups(plat::FileSystem& fs, const Installation& where, ui::Services& ui);
+
+// Why a chosen folder or file cannot be taken: its name has a character that
+// Windows-1252 lacks, so no settings file could hold it. Such a character
+// reaches the editor as "?", which no name on Windows contains. Nothing
+// when the name can be stored.
+std::optional<std::string> unstorableName(std::string_view name);
 
 // A directory with exactly one "\" at its end, as the directory picker
 // answers it ("C:\" stays "C:\").

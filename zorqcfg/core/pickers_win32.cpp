@@ -25,10 +25,10 @@ Win32Pickers::Win32Pickers(const Installation& where, plat::FileSystem& fs, plat
                            ui::Services& ui, std::function<std::string()> pickCommand)
     : where_(where), fs_(fs), system_(system), ui_(ui), pickCommand_(std::move(pickCommand)) {}
 
-std::string Win32Pickers::pickDirectory() { return show(frmdir(system_.programDirectory())); }
+std::string Win32Pickers::pickDirectory() { return show(frmdir(system_.programDirectory(), ui_)); }
 
 std::string Win32Pickers::pickFile(const std::string& dateimaske) {
-  return show(frmfile(system_.programDirectory(), dateimaske));
+  return show(frmfile(system_.programDirectory(), dateimaske, ui_));
 }
 
 std::string Win32Pickers::pickUser() { return show(frmselus(fs_, where_, ui_)); }

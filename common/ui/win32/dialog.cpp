@@ -14,16 +14,29 @@ std::vector<Dialog*>& modeless() {
   return open;
 }
 
+// Every dialog object that exists, so that a modal scope never touches one
+// that was deleted.
+std::vector<Dialog*>& alive() {
+  static std::vector<Dialog*> all;
+  return all;
+}
+
+bool isAlive(const Dialog* d) { return std::find(alive().begin(), alive().end(), d) != alive().end(); }
+
 }  // namespace
 
 HINSTANCE Dialog::Instance() { return GetModuleHandleW(nullptr); }
 
+Dialog::Dialog(int templateId) : templateId_(templateId) { alive().push_back(this); }
+
 Dialog::~Dialog() {
+  alive().erase(std::remove(alive().begin(), alive().end(), this), alive().end());
   if (hwnd_ != nullptr && !modal_) DestroyWindow(hwnd_);
 }
 
 INT_PTR Dialog::DoModal(HWND owner) {
   modal_ = true;
+  ModalScope scope(owner);
   return DialogBoxParamW(Instance(), MAKEINTRESOURCEW(templateId_), owner, Proc,
                          reinterpret_cast<LPARAM>(this));
 }
@@ -40,11 +53,31 @@ bool Dialog::Create(HWND owner) {
 
 void Dialog::End(INT_PTR result) {
   if (hwnd_ == nullptr) return;
+  if (WaitsForLoop()) {
+    endPending_ = true;
+    pendingResult_ = result;
+    return;
+  }
+  endPending_ = false;
   if (modal_)
     EndDialog(hwnd_, result);
   else
     DestroyWindow(hwnd_);
 }
+
+// A modal loop started from a handler of this dialog, or of a window it owns
+// (which would be destroyed with it), still runs.
+bool Dialog::WaitsForLoop() const {
+  if (hwnd_ == nullptr) return false;
+  for (const Dialog* d : alive()) {
+    if (d->loops_ == 0) continue;
+    for (HWND w = d->hwnd_; w != nullptr; w = GetWindow(w, GW_OWNER))
+      if (w == hwnd_) return true;
+  }
+  return false;
+}
+
+bool Dialog::InModalLoop() const { return (modal_ && hwnd_ != nullptr) || WaitsForLoop(); }
 
 void Dialog::BringToFront() {
   if (hwnd_ == nullptr) return;
@@ -69,10 +102,13 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
   }
   if (self == nullptr) return FALSE;
+  ++self->handling_;
   INT_PTR result = self->Handle(msg, wp, lp);
+  --self->handling_;
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     self->hwnd_ = nullptr;
+    self->endPending_ = false;
     auto& open = modeless();
     open.erase(std::remove(open.begin(), open.end(), self), open.end());
     self->OnDestroyed();
@@ -115,6 +151,43 @@ bool Dialog::OnCommand(int id, int /*code*/, HWND /*control*/) {
     return true;
   }
   return false;
+}
+
+ModalScope::ModalScope(HWND owner)
+    : owner_(owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr),
+      ownerWasEnabled_(owner_ != nullptr && IsWindowEnabled(owner_)),
+      active_(GetActiveWindow()) {
+  for (Dialog* d : alive()) {
+    if (d->handling_ == 0 || d->hwnd_ == nullptr) continue;
+    ++d->loops_;
+    waiting_.push_back(d);
+  }
+  EnumThreadWindows(GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK ModalScope::Disable(HWND window, LPARAM self) {
+  auto* scope = reinterpret_cast<ModalScope*>(self);
+  if (window == scope->owner_ || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+  EnableWindow(window, FALSE);
+  scope->disabled_.push_back(window);
+  return TRUE;
+}
+
+// Gives the windows back in the state they had, then carries out the ends
+// that waited for the loop.
+ModalScope::~ModalScope() {
+  // The end of a modal window enables its owner even when it found it
+  // disabled (Wine does), for example by an outer modal loop.
+  if (owner_ != nullptr && !ownerWasEnabled_ && IsWindow(owner_)) EnableWindow(owner_, FALSE);
+  for (auto w = disabled_.rbegin(); w != disabled_.rend(); ++w)
+    if (IsWindow(*w)) EnableWindow(*w, TRUE);
+  if (GetActiveWindow() == nullptr && active_ != nullptr && IsWindow(active_) && IsWindowEnabled(active_))
+    SetActiveWindow(active_);
+  for (Dialog* d : waiting_)
+    if (isAlive(d)) --d->loops_;
+  const std::vector<Dialog*> dialogs = alive();
+  for (Dialog* d : dialogs)
+    if (isAlive(d) && d->endPending_ && !d->WaitsForLoop()) d->End(d->pendingResult_);
 }
 
 void CentreOver(HWND window, HWND owner) {

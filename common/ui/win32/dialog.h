@@ -7,12 +7,13 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace ui {
 
 class Dialog {
  public:
-  explicit Dialog(int templateId) : templateId_(templateId) {}
+  explicit Dialog(int templateId);
   virtual ~Dialog();
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
@@ -21,9 +22,15 @@ class Dialog {
   INT_PTR DoModal(HWND owner);
   // Shows the dialog beside its owner and returns at once.
   bool Create(HWND owner);
-  // Ends a modal dialog with result, or destroys a modeless one.
+  // Ends a modal dialog with result, or destroys a modeless one. While a
+  // modal loop started from a handler of this dialog (or of a window it
+  // owns) still runs, the end waits until that loop has returned.
   void End(INT_PTR result);
   void BringToFront();
+  // True while the object must not be deleted: it runs modally, or a modal
+  // loop started from one of its handlers (or from a window it owns) has not
+  // returned yet. Whoever owns it ends it instead and deletes it later.
+  bool InModalLoop() const;
 
   HWND hwnd() const { return hwnd_; }
   bool IsOpen() const { return hwnd_ != nullptr; }
@@ -76,13 +83,42 @@ class Dialog {
   };
 
  private:
+  friend class ModalScope;
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   INT_PTR Handle(UINT msg, WPARAM wp, LPARAM lp);
+  bool WaitsForLoop() const;
 
   int templateId_;
   HWND hwnd_ = nullptr;
   bool modal_ = false;
   int filling_ = 0;
+  int handling_ = 0;  // messages of this dialog being handled, nested
+  int loops_ = 0;     // modal loops started from its handlers, still running
+  bool endPending_ = false;
+  INT_PTR pendingResult_ = 0;
+};
+
+// Makes the modal loop that runs while it lives modal for the whole program:
+// every other enabled window of the thread refuses input until the loop
+// returns, and the dialogs whose handlers started the loop are not destroyed
+// meanwhile (Dialog::End waits). owner is left to the modal window, which
+// disables it itself; an owner that was disabled already stays so. DoModal
+// and the message and input boxes use it; a view that shows any other modal
+// window must too.
+class ModalScope {
+ public:
+  explicit ModalScope(HWND owner);
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self);
+  HWND owner_;
+  bool ownerWasEnabled_;
+  HWND active_;
+  std::vector<HWND> disabled_;
+  std::vector<Dialog*> waiting_;
 };
 
 // Puts window in the middle of owner, or of its monitor's work area when

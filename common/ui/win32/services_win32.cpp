@@ -30,10 +30,7 @@ UINT buttonFlag(Buttons buttons) {
 }
 
 // The owner of a modal box: the window the user works in, if it is ours.
-HWND activeOwner() {
-  HWND active = GetActiveWindow();
-  return active;
-}
+HWND activeOwner() { return GetActiveWindow(); }
 
 class InputBox final : public Dialog {
  public:
@@ -65,7 +62,9 @@ class InputBox final : public Dialog {
 }  // namespace
 
 Answer Win32Services::message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
-  int result = MessageBoxW(activeOwner(), plat::wide(text).c_str(), plat::wide(title).c_str(),
+  const HWND owner = activeOwner();
+  ModalScope scope(owner);
+  int result = MessageBoxW(owner, plat::wide(text).c_str(), plat::wide(title).c_str(),
                            iconFlag(icon) | buttonFlag(buttons) | MB_TASKMODAL);
   switch (result) {
     case IDYES: return Answer::Yes;

@@ -121,7 +121,8 @@ bool ExeRun::noMessageBox(int waitMs) { return !waitMessageBox(waitMs).has_value
 bool ExeRun::press(HWND window, const std::string& caption) {
   ButtonSearch s{caption};
   EnumChildWindows(window, buttonByCaption, reinterpret_cast<LPARAM>(&s));
-  if (s.found == nullptr || !IsWindowEnabled(s.found)) return false;
+  // A user cannot press a button of a window that a modal one has disabled.
+  if (s.found == nullptr || !IsWindowEnabled(s.found) || !IsWindowEnabled(window)) return false;
   PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(s.found), BN_CLICKED),
                reinterpret_cast<LPARAM>(s.found));
   return true;

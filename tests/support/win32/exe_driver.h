@@ -39,7 +39,8 @@ class ExeRun {
   // True when the program shows no message box for waitMs.
   bool noMessageBox(int waitMs = 500);
 
-  // Presses the button with this caption ("OK", "Ende", "&Ja") of window.
+  // Presses the button with this caption ("OK", "Ende", "&Ja") of window;
+  // false, as for a user, when the button or the window is disabled.
   bool press(HWND window, const std::string& caption);
   // Answers a message box with a button id (IDOK, IDYES, IDNO).
   void answer(const MessageBoxSeen& box, int id);

@@ -59,6 +59,11 @@ bool usable(HWND control) {
     ADD_FAILURE() << "control '" << textOf(control) << "' is hidden or disabled";
     return false;
   }
+  // A window that a modal one has disabled takes no input in any control.
+  if (!IsWindowEnabled(GetAncestor(control, GA_ROOT))) {
+    ADD_FAILURE() << "the window of control '" << textOf(control) << "' is disabled";
+    return false;
+  }
   return true;
 }
 
@@ -215,8 +220,10 @@ BoxAnswerer::~BoxAnswerer() {
   current = previous_;
 }
 
+// Dialogs open already are not new, even while a modal one disables them.
 BOOL CALLBACK BoxAnswerer::MarkOpen(HWND w, LPARAM self) {
-  if (isDialog(w)) reinterpret_cast<BoxAnswerer*>(self)->handled_.insert(w);
+  if (className(w) == L"#32770" && IsWindowVisible(w))
+    reinterpret_cast<BoxAnswerer*>(self)->handled_.insert(w);
   return TRUE;
 }
 

@@ -4,14 +4,18 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <deque>
 
+#include "commands/frmprbefehle_ids.h"
+#include "core/frmselgru_ids.h"
 #include "core/frmselus_ids.h"
 #include "core/haupt_ids.h"
 #include "core/main_settings.h"
+#include "core/pickers_win32.h"
 #include "fake_system.h"
 #include "fake_ui.h"
 #include "faulty_fs.h"
@@ -54,6 +58,7 @@ struct Haupt : ::testing::Test {
   zorq::Installation where;
   zorq::MainSettings settings;
   plat::FileSystem* fs = &plat::localFileSystem();
+  zorq::Pickers* chosenPickers = &pickers;
   std::unique_ptr<zorq::Context> context;
   std::unique_ptr<zorq::haupt> window;
 
@@ -69,8 +74,9 @@ struct Haupt : ::testing::Test {
   }
   HWND open(const zorq::DialogButtons& buttons = zorq::dialogButtons()) {
     auto state = zorq::loadAtStart(*fs, where, settings, ui);
-    context = std::make_unique<zorq::Context>(zorq::Context{where, settings, *fs, system, ui, pickers});
-    window = std::make_unique<zorq::haupt>(*context, state.loadFailed, buttons);
+    context =
+        std::make_unique<zorq::Context>(zorq::Context{where, settings, *fs, system, ui, *chosenPickers});
+    window = std::make_unique<zorq::haupt>(*context, state, buttons);
     EXPECT_TRUE(window->Create(nullptr));
     pump();
     return window->hwnd();
@@ -233,6 +239,22 @@ TEST_F(Haupt, ALockPasswordThatCannotBeStoredIsRefused) {
   EXPECT_EQ(back.lockPassword, "abcdefghij");
 }
 
+// An over-long password from an old file can be shortened key by key.
+TEST_F(Haupt, AnOverLongLockPasswordFromTheFileCanBeShortened) {
+  const std::string tooLong(90, 'z');  // "z" scrambles into no line end
+  std::string file = kDemoMain;
+  file.replace(file.find("pczmb"), 5, zorq::krypt(tooLong));
+  box.write("daten\\main.txt", file);
+  HWND w = open();
+  for (std::size_t length = 89; length >= 84; --length) type(w, IDE_HAUPT_SCHLOSS, tooLong.substr(0, length));
+  EXPECT_EQ(textOf(w, IDE_HAUPT_SCHLOSS), tooLong.substr(0, 84));
+  EXPECT_TRUE(ui.shown.empty());
+  click(w, IDB_HAUPT_ENDE);
+  zorq::MainSettings back;
+  ASSERT_TRUE(zorq::parseMainSettings(box.read("daten\\main.txt"), back).ok());
+  EXPECT_EQ(back.lockPassword, tooLong.substr(0, 84));
+}
+
 // A password from an old file that is already too long to be stored can be
 // replaced, but no edit may keep it unstorable or add a line end to it.
 TEST_F(Haupt, AnUnstorableLockPasswordFromTheFileIsNoLicenceForMore) {
@@ -304,6 +326,65 @@ TEST_F(Haupt, AfterALoadErrorEndeKeepsTheDamagedFile) {
   EXPECT_EQ(field("Boxname"), "A");
   click(w, IDB_HAUPT_ENDE);
   EXPECT_EQ(box.read("daten\\main.txt.bak"), damaged);
+}
+
+// With an env.dat too short to pass, main.txt was never read: "Ende" asks
+// before replacing it. "Nein" keeps it, and zorq.ini and the signal go out
+// as usual.
+TEST_F(Haupt, EndeAsksBeforeReplacingAnUnreadMainTxt) {
+  box.write("daten\\env.dat", "1\r\n2\r\n3\r\n");
+  HWND w = open();
+  ASSERT_EQ(ui.shown.size(), 1u);  // the load message
+  ui.answers = {ui::Answer::No};
+  click(w, IDB_HAUPT_ENDE);
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].text,
+            "Die Haupteinstellungen wurden nicht geladen. main.txt trotzdem \xfc"
+            "berschreiben?");
+  EXPECT_EQ(ui.shown[1].buttons, ui::Buttons::YesNo);
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(box.read("daten\\main.txt"), kDemoMain);
+  EXPECT_FALSE(box.exists("daten\\main.txt.bak"));
+  EXPECT_EQ(box.read("zorq.ini"), box.path() + "\r\n 3 \r\n");
+  EXPECT_TRUE(system.findAtom("ZORQRELOAD"));
+}
+
+// The real group picker, opened from the command editor, is modal for the
+// whole program: the main window and the editor refuse input while it is
+// shown. A close request that reaches the main window all the same (as the
+// system sends it) waits until the picker has answered and the editor's
+// handler has finished; then the program ends, writing nothing.
+TEST_F(Haupt, WhileARealPickerIsShownTheOtherWindowsWait) {
+  box.write("daten\\gruppen.dat", "Mitglieder\r\n 0 \r\n");
+  zorq::Win32Pickers real(where, *fs, system, ui);
+  chosenPickers = &real;
+  HWND w = open();
+  click(w, IDB_HAUPT_DIALOG + 1);  // "Befehlseditor"
+  ASSERT_NE(window->openDialog(1), nullptr);
+  HWND editor = window->openDialog(1)->hwnd();
+
+  bool shown = false, refused = false, waited = false;
+  BoxAnswerer answerer({}, [&](HWND picker) {
+    shown = ui::WindowText(picker) == "Gruppe w\xe4hlen";
+    refused = !IsWindowEnabled(w) && !IsWindowEnabled(editor) && IsWindowEnabled(picker);
+    EXPECT_NONFATAL_FAILURE(click(w, IDB_HAUPT_ABBRUCH), "disabled");
+    EXPECT_NONFATAL_FAILURE(click(w, IDB_HAUPT_ENDE), "disabled");
+    SendMessageW(w, WM_CLOSE, 0, 0);
+    pump();
+    waited = IsWindow(w) && IsWindow(editor) && IsWindow(picker);
+    choose(picker, IDL_FRMSELGRU_GROUPS, 1);
+  });
+  click(editor, IDB_FRMPRBEFEHLE_GRUPPE);
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(refused);
+  EXPECT_TRUE(waited);
+  pump();
+  EXPECT_FALSE(IsWindow(editor));
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(box.read("daten\\main.txt"), kDemoMain);
+  EXPECT_FALSE(box.exists("zorq.ini"));
+  EXPECT_FALSE(box.exists("daten\\befgrup.txt"));
+  EXPECT_TRUE(system.atoms.empty());
 }
 
 TEST_F(Haupt, AbbruchAndTheCloseBoxWriteNothing) {

@@ -172,6 +172,30 @@ TEST(Krypt, PasswordsThatCannotBeStoredAreRefused) {
   EXPECT_EQ(back.lockPassword, s.lockPassword);
 }
 
+// An over-long password from an old file can be shortened key by key, and
+// edited without growing; it cannot grow, and no edit may add a line end.
+TEST(Krypt, AnOverLongPasswordFromTheFileCanBeShortened) {
+  // "z" scrambles into no line end at any position.
+  const std::string old(90, 'z');
+  ASSERT_TRUE(zorq::lockPasswordProblem(old));
+  EXPECT_FALSE(zorq::lockPasswordEditProblem(old, old.substr(0, 89)));  // Backspace at the end
+  EXPECT_FALSE(zorq::lockPasswordEditProblem(old, old.substr(1)));      // Del at the start
+  std::string replaced = old;
+  replaced[40] = 'y';
+  EXPECT_FALSE(zorq::lockPasswordEditProblem(old, replaced));
+  EXPECT_EQ(zorq::lockPasswordEditProblem(old, old + "x"),
+            "Das Schlo\xdf darf h\xf6"
+            "chstens 85 Zeichen lang sein.");
+  // Position 11: "+" scrambles to LF.
+  std::string lineEnd = old.substr(0, 10) + "+" + old.substr(12);
+  EXPECT_EQ(zorq::lockPasswordEditProblem(old, lineEnd),
+            "Das Zeichen \"+\" kann an Stelle 11 des Schlosses nicht gespeichert werden.");
+  // A storable password stays bound by the limits.
+  EXPECT_FALSE(zorq::lockPasswordEditProblem("abc", "abcd"));
+  EXPECT_TRUE(zorq::lockPasswordEditProblem(old.substr(0, 85), old.substr(0, 86)));
+  EXPECT_TRUE(zorq::lockPasswordEditProblem("abcdefghij", "abcdefghij,"));
+}
+
 TEST(NetNumberField, WholeValueClampedToNine) {
   EXPECT_EQ(zorq::netNumberFromField("12"), 9);
   EXPECT_EQ(zorq::netNumberFromField("3"), 3);
@@ -260,14 +284,14 @@ TEST_F(Start, ADamagedMainTxtIsKeptAsBakOnEnde) {
   expectOneBox("Fehler beim Laden des main.txt");
   EXPECT_EQ(settings.boxName, "Box");
   ui.shown.clear();
-  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, state.loadFailed, ui));
+  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, state, ui));
   EXPECT_EQ(box.read("daten\\main.txt.bak"), mainLines(4) + " 11 \r\n");
   MainSettings back;
   EXPECT_TRUE(zorq::parseMainSettings(box.read("daten\\main.txt"), back).ok());
   EXPECT_TRUE(ui.shown.empty());
   // A second such run keeps the first backup as the older generation.
   const std::string firstSave = box.read("daten\\main.txt");
-  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, true, ui));
+  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, state, ui));
   EXPECT_EQ(box.read("daten\\main.txt.bak"), firstSave);
   EXPECT_EQ(box.read("daten\\main.txt.bak2"), mainLines(4) + " 11 \r\n");
 }
@@ -277,31 +301,70 @@ TEST_F(Start, EndeWritesIniThenMainThenAddsTheAtom) {
   load();
   settings.boxName = "Neu";
   where.netNumber = 9;
-  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, false, ui));
+  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, {}, ui));
   EXPECT_EQ(box.read("zorq.ini"), box.path() + "\r\n 9 \r\n");
   EXPECT_EQ(box.read("daten\\main.txt"), "Neu" + mainLines(39).substr(3));
   EXPECT_FALSE(box.exists("daten\\main.txt.bak"));
   EXPECT_TRUE(system.findAtom("ZORQRELOAD"));
 }
 
+// Either write can fail: zorq.ini first (main.txt is then not touched), or
+// main.txt after zorq.ini was written. Each is reported by its name, leaves
+// main.txt as it was and sends no signal.
 TEST_F(Start, AFailedSaveIsReportedLeavesTheFileAndSendsNoSignal) {
   box.write("daten\\main.txt", mainLines(39));
-  box.write("zorq.ini", "X\r\n");
   load();
   settings.boxName = "Neu";
-  for (bool failReplace : {false, true}) {
-    FaultyFileSystem faulty(plat::localFileSystem());
-    faulty.failWrite = !failReplace;
-    faulty.failReplace = failReplace;
-    ui.shown.clear();
-    EXPECT_FALSE(zorq::saveAndSignal(faulty, system, where, settings, false, ui));
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].title, "Meldung");
-    EXPECT_NE(ui.shown[0].text.find("zorq.ini"), std::string::npos);
-    EXPECT_EQ(box.read("zorq.ini"), "X\r\n");
-    EXPECT_EQ(box.read("daten\\main.txt"), mainLines(39));
-    EXPECT_TRUE(system.atoms.empty());
+  for (const std::string failing : {"zorq.ini", "main.txt"}) {
+    for (bool failReplace : {false, true}) {
+      SCOPED_TRACE(failing + (failReplace ? ", replace" : ", write"));
+      box.write("zorq.ini", "X\r\n");
+      FaultyFileSystem faulty(plat::localFileSystem());
+      faulty.failOnly = failing;
+      faulty.failWrite = !failReplace;
+      faulty.failReplace = failReplace;
+      ui.shown.clear();
+      EXPECT_FALSE(zorq::saveAndSignal(faulty, system, where, settings, {}, ui));
+      ASSERT_EQ(ui.shown.size(), 1u);
+      EXPECT_EQ(ui.shown[0].title, "Meldung");
+      EXPECT_NE(ui.shown[0].text.find(failing), std::string::npos);
+      EXPECT_EQ(box.read("zorq.ini"), failing == "zorq.ini" ? "X\r\n" : box.path() + "\r\n 0 \r\n");
+      EXPECT_EQ(box.read("daten\\main.txt"), mainLines(39));
+      EXPECT_TRUE(system.atoms.empty());
+    }
   }
+}
+
+// With an env.dat too short to pass, main.txt is never read: "Ende" asks
+// before defaults replace it. "Nein" keeps it and still writes zorq.ini and
+// signals; "Ja" replaces it and keeps the old one as main.txt.bak.
+TEST_F(Start, EndeAsksBeforeDefaultsReplaceAnUnreadMainTxt) {
+  box.write("daten\\env.dat", "1\r\n2\r\n3\r\n4\r\n5\r\n");
+  box.write("daten\\main.txt", mainLines(39));
+  auto state = load();
+  ASSERT_TRUE(state.mainUnread);
+  ui.shown.clear();
+  ui.answers = {ui::Answer::No};
+  where.netNumber = 4;
+  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, state, ui));
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text,
+            "Die Haupteinstellungen wurden nicht geladen. main.txt trotzdem \xfc"
+            "berschreiben?");
+  EXPECT_EQ(ui.shown[0].buttons, ui::Buttons::YesNo);
+  EXPECT_EQ(box.read("daten\\main.txt"), mainLines(39));
+  EXPECT_FALSE(box.exists("daten\\main.txt.bak"));
+  EXPECT_EQ(box.read("zorq.ini"), box.path() + "\r\n 4 \r\n");
+  EXPECT_TRUE(system.findAtom("ZORQRELOAD"));
+
+  ui.answers = {ui::Answer::Yes};
+  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, state, ui));
+  EXPECT_EQ(box.read("daten\\main.txt.bak"), mainLines(39));
+  EXPECT_EQ(box.read("daten\\main.txt"), zorq::mainSettingsBytes(MainSettings{}));
+
+  // Without a main.txt there is nothing to ask about.
+  ASSERT_TRUE(plat::localFileSystem().remove(where.settingsFile("main.txt")).ok());
+  EXPECT_FALSE(load().mainUnread);
 }
 
 }  // namespace

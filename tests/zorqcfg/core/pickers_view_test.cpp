@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/frmdir.h"
 #include "core/frmdir_ids.h"
@@ -199,7 +200,7 @@ int rowOf(HWND d, int id, const std::string& name) {
 TEST_F(Pickers, DirectoryPickerAnswersTheOpenDirectoryWithABackslash) {
   std::filesystem::create_directories(box.file("BOX\\UNTEN"));
   std::string start = box.path().substr(0, box.path().size() - 1);  // without "\"
-  zorq::frmdir picker(start);
+  zorq::frmdir picker(start, ui);
   std::string caption;
   EXPECT_EQ(run(picker,
                 [&](HWND d) {
@@ -240,7 +241,7 @@ TEST_F(Pickers, FilePickerShowsTheMaskInItsTitleAndOnlyMatchingFiles) {
   box.write("klingel.wav", "RIFF");
   box.write("tusch.WAV", "RIFF");
   box.write("liesmich.txt", "x");
-  zorq::frmfile picker(box.path(), "*.wav");
+  zorq::frmfile picker(box.path(), "*.wav", ui);
   std::string caption;
   std::vector<std::string> files;
   EXPECT_EQ(run(picker,
@@ -253,7 +254,7 @@ TEST_F(Pickers, FilePickerShowsTheMaskInItsTitleAndOnlyMatchingFiles) {
   EXPECT_EQ(caption, "File ausw\xe4hlen (*.wav Dateien)");
   EXPECT_EQ(files, (std::vector<std::string>{"klingel.wav", "tusch.WAV"}));
 
-  zorq::frmfile all(box.path(), "");
+  zorq::frmfile all(box.path(), "", ui);
   EXPECT_EQ(run(all,
                 [&](HWND d) {
                   caption = ui::WindowText(d);
@@ -270,7 +271,7 @@ TEST_F(Pickers, FilePickerShowsTheMaskInItsTitleAndOnlyMatchingFiles) {
 TEST_F(Pickers, FilePickerAnswersTheRowTheUserSees) {
   for (const char* name : {"b.wav", "a-c.wav", "ab.wav", "_x.wav", "A.wav", "a'd.wav"})
     box.write(name, "RIFF");
-  zorq::frmfile picker(box.path(), "*.wav");
+  zorq::frmfile picker(box.path(), "*.wav", ui);
   std::vector<std::string> rows;
   run(picker, [&](HWND d) {
     rows = listItems(d, IDL_FRMFILE_FILES);
@@ -283,7 +284,7 @@ TEST_F(Pickers, FilePickerAnswersTheRowTheUserSees) {
 
 TEST_F(Pickers, FilePickerFollowsTheDirectoryTree) {
   box.write("SOUND\\ruf.wav", "RIFF");
-  zorq::frmfile picker(box.path(), "*.wav");
+  zorq::frmfile picker(box.path(), "*.wav", ui);
   EXPECT_EQ(run(picker,
                 [](HWND d) {
                   doubleClick(d, IDL_FRMFILE_TREE, rowOf(d, IDL_FRMFILE_TREE, "SOUND"));
@@ -339,7 +340,7 @@ TEST_F(Pickers, GroupPickerPreselectsTheCallersGroup) {
 TEST_F(Pickers, DirectoryPickerByKeyboard) {
   std::filesystem::create_directories(box.file("BOX\\UNTEN"));
   std::filesystem::create_directories(box.file("BOX\\DANEBEN"));
-  zorq::frmdir picker(box.path());
+  zorq::frmdir picker(box.path(), ui);
   EXPECT_EQ(run(picker,
                 [](HWND d) {
                   HWND tree = GetDlgItem(d, IDL_FRMDIR_TREE);
@@ -369,7 +370,7 @@ TEST_F(Pickers, EnterInAPickersListAnswersTheSelection) {
             "MEIER");
   box.write("a.wav", "RIFF");
   box.write("b.wav", "RIFF");
-  zorq::frmfile files(box.path(), "*.wav");
+  zorq::frmfile files(box.path(), "*.wav", ui);
   EXPECT_EQ(run(files,
                 [](HWND d) {
                   holdFocus(d, IDL_FRMFILE_FILES);
@@ -382,7 +383,7 @@ TEST_F(Pickers, EnterInAPickersListAnswersTheSelection) {
 // The directory picker's lists are named by their labels.
 TEST_F(Pickers, TheDirectoryPickersListsHaveNames) {
   CoInitialize(nullptr);
-  zorq::frmdir picker(box.path());
+  zorq::frmdir picker(box.path(), ui);
   std::string drives, tree;
   run(picker, [&](HWND d) {
     drives = accessibleName(GetDlgItem(d, IDC_FRMDIR_DRIVES));
@@ -392,6 +393,51 @@ TEST_F(Pickers, TheDirectoryPickersListsHaveNames) {
   EXPECT_EQ(drives, "Laufwerk");
   EXPECT_EQ(tree, "Directory");
   CoUninitialize();
+}
+
+// A folder or file whose name has a character Windows-1252 lacks (here the
+// Cyrillic Zhe) cannot be stored in a settings file: choosing it is refused
+// with a message that names it, and the picker stays open.
+TEST_F(Pickers, NamesOutsideWindows1252AreRefusedAndThePickerStaysOpen) {
+  std::filesystem::create_directories(std::filesystem::path(box.path()) / L"\u0416urnal");
+  std::ofstream(std::filesystem::path(box.path()) / L"ruf\u0416.wav") << "RIFF";
+  box.write("tusch.wav", "RIFF");
+  const std::string refused =
+      "Der Name <ruf?.wav> enth\xe4lt Zeichen, die hier nicht gespeichert werden k\xf6nnen.";
+
+  zorq::frmfile files(box.path(), "*.wav", ui);
+  bool stayedOpen = false;
+  EXPECT_EQ(
+      run(files,
+          [&](HWND d) {
+            ASSERT_EQ(listItems(d, IDL_FRMFILE_FILES), (std::vector<std::string>{"ruf?.wav", "tusch.wav"}));
+            doubleClick(d, IDL_FRMFILE_FILES, 0);
+            stayedOpen = IsWindowVisible(d);
+            doubleClick(d, IDL_FRMFILE_FILES, 1);
+          }),
+      box.file("tusch.wav"));
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, refused);
+
+  std::string start = box.path().substr(0, box.path().size() - 1);
+  zorq::frmdir folders(start, ui);
+  ui.shown.clear();
+  EXPECT_EQ(run(folders,
+                [&](HWND d) {
+                  doubleClick(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "?urnal"));
+                  choose(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "?urnal"));
+                  holdFocus(d, IDL_FRMDIR_TREE);
+                  pressKey(d, GetDlgItem(d, IDL_FRMDIR_TREE), VK_RETURN);  // Enter on the row
+                  stayedOpen = IsWindowVisible(d);
+                  choose(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, start.substr(start.rfind('\\') + 1)));
+                  click(d, IDB_FRMDIR_OK);
+                }),
+            box.path());
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[0].text,
+            "Der Name <?urnal> enth\xe4lt Zeichen, die hier nicht gespeichert werden k\xf6nnen.");
 }
 
 }  // namespace

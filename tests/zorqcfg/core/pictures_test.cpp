@@ -72,7 +72,7 @@ struct Screenshot : ::testing::Test {
 
 TEST_F(Screenshot, MainWindow) {
   zorq::loadAtStart(ctx.fs, where, settings, ui);
-  zorq::haupt window(ctx, false);
+  zorq::haupt window(ctx, {});
   ASSERT_TRUE(window.Create(nullptr));
   focus(window.hwnd(), GetDlgCtrlID(fieldOf(window.hwnd(), "Sysopname")));
   EXPECT_TRUE(saveScreenshot(window.hwnd(), folder + "haupt.bmp"));
@@ -82,13 +82,13 @@ TEST_F(Screenshot, MainWindow) {
 // screen's dpi: scripts/screenshots takes it at 96 and at 144 dpi.
 TEST_F(Screenshot, MainWindowWithAPicker) {
   zorq::loadAtStart(ctx.fs, where, settings, ui);
-  zorq::haupt window(ctx, false);
+  zorq::haupt window(ctx, {});
   ASSERT_TRUE(window.Create(nullptr));
   redrawNow(window.hwnd());
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  zorq::frmdir picker(box.path() + "daten");
+  zorq::frmdir picker(box.path() + "daten", ui);
   BoxAnswerer answerer({}, [&](HWND d) {
     RECT main, over, both;
     GetWindowRect(window.hwnd(), &main);
@@ -102,12 +102,12 @@ TEST_F(Screenshot, MainWindowWithAPicker) {
 }
 
 TEST_F(Screenshot, DirectoryPicker) {
-  zorq::frmdir picker(box.path() + "daten");
+  zorq::frmdir picker(box.path() + "daten", ui);
   picture(picker, "frmdir");
 }
 
 TEST_F(Screenshot, FilePicker) {
-  zorq::frmfile picker(box.path() + "sounds", "*.wav");
+  zorq::frmfile picker(box.path() + "sounds", "*.wav", ui);
   picture(picker, "frmfile");
 }
 
