@@ -263,8 +263,9 @@ TEST_F(SetupRun, FullInstallationThenUpdate) {
   EXPECT_TRUE(waitAtom("ZORQISRUNNING", true));
   EXPECT_NE(installed("zorq-standin.log").find("start"), std::string::npos);
   EXPECT_FALSE(fs::exists("C:\\Programme\\zorq-standin.log"));
-  closeAll(L"ValmorinServerStandIn");
-  EXPECT_TRUE(waitAtom("ZORQISRUNNING", false));
+  const int closed = closeAll(L"ValmorinServerStandIn");
+  EXPECT_TRUE(waitAtom("ZORQISRUNNING", false)) << closed << " stand-in window(s) closed; its log:\n"
+                                                << installed("zorq-standin.log");
 }
 
 // zorq.ini names the folder in capitals; the path dialog of the update

@@ -41,13 +41,13 @@ PickerList parseUsers(const std::string& bytes) {
   return list;
 }
 
-PickerList parseGroups(const std::string& bytes) {
+PickerList parseGroups(const std::string& bytes, std::size_t limit) {
   PickerList list;
   txt::Reader in(bytes);
   std::string name, data;
   while (in.more()) {
-    if (list.entries.size() == kMaxGroups) {
-      in.fail("more than " + std::to_string(kMaxGroups) + " groups");
+    if (list.entries.size() == limit) {
+      in.fail("more than " + std::to_string(limit) + " groups");
       break;
     }
     std::int32_t length = 0;
@@ -68,7 +68,8 @@ std::vector<std::string> loadUsers(plat::FileSystem& fs, const Installation& whe
 }
 
 std::vector<std::string> loadGroups(plat::FileSystem& fs, const Installation& where, ui::Services& ui) {
-  return loadList(fs, where.settingsFile(kGroupFile), kGroupFile, parseGroups, ui).entries;
+  auto all = [](const std::string& bytes) { return parseGroups(bytes); };
+  return loadList(fs, where.settingsFile(kGroupFile), kGroupFile, all, ui).entries;
 }
 
 std::optional<std::string> unstorableName(std::string_view name) {

@@ -16,7 +16,10 @@ namespace zorq {
 
 inline constexpr const char* kUserFile = "user.dat";
 inline constexpr const char* kGroupFile = "gruppen.dat";
+// The new-user dialog holds at most this many groups; the group picker lists
+// them all.
 inline constexpr std::size_t kMaxGroups = 201;
+inline constexpr std::size_t kAllGroups = static_cast<std::size_t>(-1);
 inline constexpr const char* kNoGroup = "Keine Gruppe";
 inline constexpr const char* kGroupCancelled = "@";
 
@@ -29,8 +32,8 @@ struct PickerList {
 std::string_view userNameOf(std::string_view line);
 PickerList parseUsers(const std::string& bytes);
 // Each group: its name on a line, a number field n, then n characters of
-// group data, which are skipped. At most 201 groups.
-PickerList parseGroups(const std::string& bytes);
+// group data, which are skipped. A group beyond limit is an error.
+PickerList parseGroups(const std::string& bytes, std::size_t limit = kAllGroups);
 
 // The lists as the pickers load them: a missing file gives an empty list
 // and no message; a read error shows "Fehler beim Laden von <...>" and keeps

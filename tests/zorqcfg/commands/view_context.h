@@ -21,14 +21,14 @@ namespace testing_support {
 // queue is empty) and counts the calls.
 class FakePickers : public zorq::Pickers {
  public:
-  std::deque<std::string> groups, commands;
+  std::deque<std::string> groups, commands, users;
   std::deque<int> ports;
   std::deque<std::optional<zorq::NetBoxChoice>> netBoxes;
-  int groupCalls = 0, commandCalls = 0, portCalls = 0, netBoxCalls = 0;
+  int groupCalls = 0, commandCalls = 0, userCalls = 0, portCalls = 0, netBoxCalls = 0;
 
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
-  std::string pickUser() override { return {}; }
+  std::string pickUser() override { return next(users, userCalls); }
   std::vector<std::string> groupsShown;  // the current group each call preselected
   std::string pickGroup(const std::string& current) override {
     groupsShown.push_back(current);

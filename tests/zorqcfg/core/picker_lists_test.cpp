@@ -54,15 +54,27 @@ TEST(GroupFile, ErrorsKeepTheGroupsReadBefore) {
   }
 }
 
-TEST(GroupFile, AtMost201Groups) {
+// The new-user dialog's table holds 201 groups; the group picker has no
+// such limit and lists a 202nd group without a message.
+TEST(GroupFile, TheLimitIsTheCallersAndThePickerHasNone) {
   std::string bytes;
   for (int i = 0; i < 201; ++i) bytes += group(std::to_string(1000 + i), "d\r\n");
-  auto list = zorq::parseGroups(bytes);
+  auto list = zorq::parseGroups(bytes, zorq::kMaxGroups);
   EXPECT_TRUE(list.status.ok());
   EXPECT_EQ(list.entries.size(), 201u);
-  list = zorq::parseGroups(bytes + group("zuviel", ""));
+  bytes += group("zweihundertzwei", "");
+  list = zorq::parseGroups(bytes, zorq::kMaxGroups);
   EXPECT_FALSE(list.status.ok());
   EXPECT_EQ(list.entries.size(), 201u);
+
+  TempDir box;
+  box.write("daten\\gruppen.dat", bytes);
+  zorq::Installation where{box.path(), box.path(), 0};
+  FakeUi ui;
+  auto picker = zorq::loadGroups(plat::localFileSystem(), where, ui);
+  ASSERT_EQ(picker.size(), 202u);
+  EXPECT_EQ(picker.back(), "zweihundertzwei");
+  EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST(PickerFiles, MissingIsSilentAndErrorsAreReported) {

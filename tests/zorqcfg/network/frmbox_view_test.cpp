@@ -10,6 +10,7 @@
 #include "network/frmbox_ids.h"
 #include "temp_dir.h"
 #include "win32/view_driver.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -53,7 +54,10 @@ struct NetBoxPicker : ::testing::Test {
 TEST_F(NetBoxPicker, ADoubleClickAnswersTheBoxItsPositionAndTheTypesOfAll) {
   box.write("daten\\netz.dat", " 3 \r\n" + record("WESTHOF", " 0 ") + record("K\xdcSTENFUNK", " 1 ") +
                                    record("FIDOGATE", " 2 "));
-  auto chosen = run([](HWND d) { doubleClick(d, IDL_FRMBOX_BOXES, 1); });
+  auto chosen = run([](HWND d) {
+    expectTidy(d);
+    doubleClick(d, IDL_FRMBOX_BOXES, 1);
+  });
   EXPECT_EQ(caption, "Bitte eine Netzbox w\xe4hlen");
   EXPECT_EQ(shown, (Names{"WESTHOF", "K\xdcSTENFUNK", "FIDOGATE"}));
   ASSERT_TRUE(chosen.has_value());

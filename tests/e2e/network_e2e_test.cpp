@@ -1,0 +1,109 @@
+// The network dialogs in the real program, opened from the main window and
+// played from outside.
+#include <gtest/gtest.h>
+
+#include "network/frmbox_ids.h"
+#include "network/frmdomain_ids.h"
+#include "platform/win32/wide.h"
+#include "win32/demo_install.h"
+#include "win32/exe_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+bool waitClosed(HWND window, int timeoutMs = 10000) {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    if (!IsWindow(window)) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+// Types into a field of another process as the keyboard would: the field
+// tells its dialog.
+void typeInto(HWND window, int id, const std::string& text) {
+  std::wstring w = plat::wide(text);
+  SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
+}
+
+// The text of a field of another process.
+std::string fieldText(HWND window, int id) {
+  wchar_t buffer[1024] = {};
+  SendMessageW(GetDlgItem(window, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer));
+  return plat::narrow(buffer);
+}
+
+TEST(RoutingInTheProgram, ANewRouteTypedAndPickedFromTheNetBoxesIsWrittenInItsGroup) {
+  DemoInstallation box;
+  ASSERT_EQ(box.read("daten\\routing.txt"),
+            " 6\r\nt-online.de~nordlicht.luebeck.de\tWESTHOF\r\n*~nordlicht.fido.de\tFIDOGATE\r\n"
+            "fido.de\tFIDOGATE\r\ncl-netz.de\tSUEDWIND\r\nkuestenfunk.zer\tK\xdcSTENFUNK\r\n*\tWESTHOF\r\n");
+
+  ExeRun program(zorqcfgExe());
+  ASSERT_TRUE(program.started());
+  HWND main = program.waitWindow("");
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(program.press(main, "Domainrouting"));
+  HWND routing = program.waitWindow("Domainrouting");
+  ASSERT_NE(routing, nullptr);
+  EXPECT_TRUE(program.noMessageBox());
+  EXPECT_EQ(program.fieldText(routing, "&Domain"), "t-online.de");
+
+  ASSERT_TRUE(program.press(routing, "Neu"));
+  for (int waited = 0; waited < 5000 && fieldText(routing, IDE_FRMDOMAIN_FIELD) != "(NEU)"; waited += 50)
+    Sleep(50);
+  EXPECT_EQ(fieldText(routing, IDE_FRMDOMAIN_FIELD), "(NEU)");
+  typeInto(routing, IDE_FRMDOMAIN_FIELD + 0, "Hanse.DE");
+  typeInto(routing, IDE_FRMDOMAIN_FIELD + 1, "Nordlicht.DE");
+
+  ASSERT_TRUE(program.press(routing, "Wahl"));
+  HWND picker = program.waitWindow("Bitte eine Netzbox w\xe4hlen");
+  ASSERT_NE(picker, nullptr);
+  HWND boxes = GetDlgItem(picker, IDL_FRMBOX_BOXES);
+  ASSERT_EQ(SendMessageW(boxes, LB_GETCOUNT, 0, 0), 5);
+  SendMessageW(boxes, LB_SETCURSEL, 4, 0);
+  PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDL_FRMBOX_BOXES, LBN_DBLCLK), reinterpret_cast<LPARAM>(boxes));
+  EXPECT_TRUE(waitClosed(picker));
+  EXPECT_EQ(fieldText(routing, IDE_FRMDOMAIN_FIELD + 2), "HANSEBOX");
+
+  ASSERT_TRUE(program.press(routing, "OK"));
+  EXPECT_TRUE(waitClosed(routing));
+  EXPECT_EQ(box.read("daten\\routing.txt"),
+            " 7\r\nt-online.de~nordlicht.luebeck.de\tWESTHOF\r\nhanse.de~Nordlicht.DE\tHANSEBOX\r\n"
+            "*~nordlicht.fido.de\tFIDOGATE\r\nfido.de\tFIDOGATE\r\ncl-netz.de\tSUEDWIND\r\n"
+            "kuestenfunk.zer\tK\xdcSTENFUNK\r\n*\tWESTHOF\r\n");
+  EXPECT_FALSE(box.exists("daten\\routing.txt.bak"));
+
+  ASSERT_TRUE(program.press(main, "Abbruch"));
+  EXPECT_TRUE(program.waitExit().has_value());
+}
+
+TEST(NetParametersInTheProgram, AnOlderFileOf22LinesIsSavedWithAll25) {
+  DemoInstallation box;
+  const std::string old =
+      "NORDLICHT\r\nC:\\VALMORIN\\BRETTER\\\r\nS+2\r\n30:03\r\nW+1\r\n26:10\r\n64\r\n10\r\n"
+      "nordlicht.zer\r\n1\r\nnordlicht.luebeck.de\r\n0\r\nnordlicht.fido.de\r\n0\r\n\r\n0\r\n"
+      "10\r\n60\r\n2\r\n300\r\n30\r\n14\r\n";
+  box.write("daten\\netzpar.dat", old);
+
+  ExeRun program(zorqcfgExe());
+  ASSERT_TRUE(program.started());
+  HWND main = program.waitWindow("");
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(program.press(main, "Netzdaten"));
+  HWND editor = program.waitWindow("Netzdaten");
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(program.noMessageBox());
+  EXPECT_EQ(program.fieldText(editor, "Netzbo&xname"), "NORDLICHT");
+  EXPECT_EQ(program.fieldText(editor, "Hau&ptdomain"), "nordlicht.zer");
+
+  ASSERT_TRUE(program.press(editor, "OK"));
+  EXPECT_TRUE(waitClosed(editor));
+  EXPECT_EQ(box.read("daten\\netzpar.dat"), old + "0\r\n 0\r\n\r\n");
+
+  ASSERT_TRUE(program.press(main, "Abbruch"));
+  EXPECT_TRUE(program.waitExit().has_value());
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The schedule editor and the add-on tools manager in the real program,
+// with their small dialogs played from outside.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ui/win32/dialog.h"
+#include "win32/demo_install.h"
+#include "win32/exe_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    if (done()) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+std::string withoutAmpersand(const std::string& text) {
+  std::string out;
+  for (char c : text)
+    if (c != '&') out += c;
+  return out;
+}
+
+// The child of window with this caption (access keys ignored), or of this
+// window class when the caption is empty.
+HWND child(HWND window, const std::string& caption, const wchar_t* className = nullptr) {
+  for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t cls[32] = {};
+    GetClassNameW(c, cls, 32);
+    if (className != nullptr ? lstrcmpiW(cls, className) == 0
+                             : withoutAmpersand(ui::WindowText(c)) == caption)
+      return c;
+  }
+  return nullptr;
+}
+
+// Double-clicks row index of the list box of window, as a user would.
+void doubleClickRow(HWND window, int index) {
+  HWND list = child(window, "", L"ListBox");
+  ASSERT_NE(list, nullptr);
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(list));
+}
+
+TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOfNetwork3) {
+  DemoInstallation box(true, 3);
+  const std::string before = box.read("daten\\zeit3.txt");
+  const std::string network0 = box.read("daten\\zeit.txt");
+
+  ExeRun program(zorqcfgExe());
+  ASSERT_TRUE(program.started());
+  HWND main = program.waitWindow("");
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(program.press(main, "Zeitplan"));
+  HWND editor = program.waitWindow("Zeitplan");
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(program.noMessageBox());
+  EXPECT_EQ(program.fieldText(editor, "&Zeit"), "01:00");
+
+  ASSERT_TRUE(program.press(editor, "Neu"));
+  ASSERT_TRUE(waitUntil([&] { return program.fieldText(editor, "&Zeit") == "23:59"; }));
+
+  ASSERT_TRUE(program.press(editor, "Netzanruf"));
+  HWND ports = program.waitWindow("Portwahl");
+  ASSERT_NE(ports, nullptr);
+  ASSERT_TRUE(program.press(ports, "Port 1"));
+  HWND boxes = program.waitWindow("Bitte eine Netzbox w\xe4hlen");
+  ASSERT_NE(boxes, nullptr);
+  doubleClickRow(boxes, 4);  // HANSEBOX, a Janus2 box
+  HWND mode = program.waitWindow("Abfrage");
+  ASSERT_NE(mode, nullptr);
+  ASSERT_TRUE(program.press(mode, "nichts empfangen"));
+  ASSERT_TRUE(waitUntil([&] { return program.fieldText(editor, "Erei&gnis") == "CALL 1 HANSEBOX|H"; }))
+      << program.fieldText(editor, "Erei&gnis");
+
+  ASSERT_TRUE(program.press(editor, "Wochentag"));
+  HWND days = program.waitWindow("Zeit");
+  ASSERT_NE(days, nullptr);
+  for (const char* day : {"Montag", "Dienstag", "Donnerstag", "Freitag", "Samstag"}) {
+    HWND check = child(days, day);
+    ASSERT_NE(check, nullptr) << day;
+    SendMessageW(check, BM_SETCHECK, BST_UNCHECKED, 0);
+  }
+  ASSERT_TRUE(program.press(days, "OK"));
+  ASSERT_TRUE(
+      waitUntil([&] { return program.fieldText(editor, "Erei&gnis") == "CALL 1 HANSEBOX|H *(Son,Mit)"; }));
+
+  ASSERT_TRUE(program.press(editor, "OK"));
+  ASSERT_TRUE(waitUntil([&] { return !IsWindow(editor); }));
+  EXPECT_EQ(box.read("daten\\zeit3.txt"),
+            " 3\r\n" + before.substr(before.find("\r\n") + 2) + "23:59\r\nCALL 1 HANSEBOX|H *(Son,Mit)\r\n");
+  EXPECT_EQ(box.read("daten\\zeit.txt"), network0);
+  EXPECT_FALSE(box.exists("daten\\zeit3.txt.bak"));
+
+  ASSERT_TRUE(program.press(main, "Abbruch"));
+  EXPECT_TRUE(program.waitExit().has_value());
+}
+
+TEST(ToolsManagerInTheProgram, ANewToolTypedInIsAddedWithItsCallInUpperCase) {
+  DemoInstallation box;
+  const std::string before = box.read("zusatz.dat");
+
+  ExeRun program(zorqcfgExe());
+  ASSERT_TRUE(program.started());
+  HWND main = program.waitWindow("");
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(program.press(main, "Zusatztools im Server"));
+  HWND manager = program.waitWindow("Zusatzprogramm-Manager");
+  ASSERT_NE(manager, nullptr);
+  EXPECT_TRUE(program.noMessageBox());
+  EXPECT_EQ(program.fieldText(manager, "Na&me"), "Brettpflege");
+
+  ASSERT_TRUE(program.press(manager, "Neu"));
+  ASSERT_TRUE(waitUntil([&] { return program.fieldText(manager, "Na&me") == "(NEU)"; }));
+  ASSERT_TRUE(program.typeInto(manager, "Na&me", "Packer"));
+  ASSERT_TRUE(program.typeInto(manager, "A&ufruf", "c:\\tools\\pack.exe -x"));
+  ASSERT_TRUE(program.press(manager, "OK"));
+  ASSERT_TRUE(waitUntil([&] { return !IsWindow(manager); }));
+  EXPECT_EQ(box.read("zusatz.dat"), before + "Packer\tC:\\TOOLS\\PACK.EXE -X\r\n");
+
+  ASSERT_TRUE(program.press(main, "Abbruch"));
+  EXPECT_TRUE(program.waitExit().has_value());
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+// The packer dialog driven as a sysop would: the list, "nächster",
+// "vorheriger", the fields, "OK" and "Abbruch".
+#include "network/frmprpacker.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "commands/view_context.h"
+#include "network/frmprpacker_ids.h"
+#include "win32/view_driver.h"
+#include "window_checks.h"
+
+namespace {
+
+using namespace testing_support;
+using Names = std::vector<std::string>;
+
+constexpr int kName = 0, kPack = 1, kSuffix = 3, kList = 5;
+
+std::string repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+const std::string kPackers =
+    "ARJ\r\nARJ a -e -y $A $F\r\nARJ e -y $A\r\nARJ\r\nARJ\r\n"
+    "PKZIP 2.04g\r\nPKZIP -a $A $F\r\nPKUNZIP -o $A\r\nZIP\r\nZIP\r\n" +
+    repeat("\r\n", 40);
+const std::string kLists = "ARJ l $A\r\nPKUNZIP -v $A\r\n" + repeat("\r\n", 8);
+
+struct PackerView : ::testing::Test, ViewContext {
+  std::unique_ptr<zorq::frmprpacker> dialog;
+
+  HWND open() {
+    dialog = std::make_unique<zorq::frmprpacker>(ctx);
+    EXPECT_TRUE(dialog->Create(nullptr));
+    pump();
+    return dialog->hwnd();
+  }
+  HWND d() const { return dialog->hwnd(); }
+  std::string field(int f) const { return textOf(d(), IDE_FRMPRPACKER_FIELD + f); }
+  int row() const {
+    return static_cast<int>(SendDlgItemMessageW(d(), IDL_FRMPRPACKER_NAMES, LB_GETCURSEL, 0, 0));
+  }
+  std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
+};
+
+TEST_F(PackerView, ShowsTheFieldsThePlaceholdersAndTheNoteInFull) {
+  HWND w = open();
+  EXPECT_EQ(dialog->Caption(), "Packereinstellungen");
+  const char* labels[] = {"Na&me", "&Packen", "&Entpacken", "&Suffix", "&Kennung", "&List"};
+  for (int f = 0; f < 6; ++f) EXPECT_EQ(fieldOf(w, labels[f]), GetDlgItem(w, IDE_FRMPRPACKER_FIELD + f));
+  EXPECT_EQ(textOf(w, IDC_FRMPRPACKER_OPTIONEN), "Optionen");
+  EXPECT_EQ(textOf(w, IDT_FRMPRPACKER_F), "\"$F\" zu packendes File");
+  EXPECT_EQ(textOf(w, IDT_FRMPRPACKER_A), "\"$A\" gepacktes Archiv");
+  EXPECT_EQ(
+      textOf(w, IDT_FRMPRPACKER_NOTE),
+      "Wichtig! Unter Eigenschaften (Packer im Arbeitsplatz mit der rechten Maustaste anklicken) mu\xdf "
+      "unbedingt unter \"Programm\" \"Beim Beenden schlie\xdf"
+      "en\" aktiviert sein. Weiterhin mu\xdf unter \"Sonstiges\" \"Immer vor\xfc"
+      "bergehens aussetzen\" deaktiviert sein.");
+  // The note wraps inside its control: the last line still shows.
+  HWND note = GetDlgItem(w, IDT_FRMPRPACKER_NOTE);
+  RECT box;
+  GetClientRect(note, &box);
+  HDC dc = GetDC(note);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(note, WM_GETFONT, 0, 0)));
+  std::wstring text(512, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(note, text.data(), 512)));
+  RECT need = box;
+  DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(note, dc);
+  EXPECT_LE(need.bottom, box.bottom);
+  // "nächster" leftmost, then "vorheriger", "Abbruch" and "OK".
+  int left = -1;
+  for (int id :
+       {IDB_FRMPRPACKER_NAECHSTER, IDB_FRMPRPACKER_VORHERIGER, IDB_FRMPRPACKER_ABBRUCH, IDB_FRMPRPACKER_OK}) {
+    RECT r = rectIn(w, GetDlgItem(w, id));
+    EXPECT_GT(r.left, left);
+    left = r.left;
+  }
+  expectTidy(w);
+}
+
+TEST_F(PackerView, TheButtonsAndTheListMoveBetweenPackersAndOneOkWritesThemAll) {
+  dir.write("daten\\packer.txt", kPackers);
+  dir.write("daten\\pack2.txt", kLists);
+  open();
+  EXPECT_EQ(listItems(d(), IDL_FRMPRPACKER_NAMES),
+            (Names{"ARJ", "PKZIP 2.04g", "", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(row(), 0);
+  EXPECT_EQ(field(kPack), "ARJ a -e -y $A $F");
+
+  click(d(), IDB_FRMPRPACKER_VORHERIGER);  // stays on packer 0
+  EXPECT_EQ(row(), 0);
+  type(d(), IDE_FRMPRPACKER_FIELD + kName, "ARJ 2.41");
+  click(d(), IDB_FRMPRPACKER_NAECHSTER);
+  EXPECT_EQ(row(), 1);
+  EXPECT_EQ(field(kList), "PKUNZIP -v $A");
+  type(d(), IDE_FRMPRPACKER_FIELD + kSuffix, "ZIPPO");
+
+  choose(d(), IDL_FRMPRPACKER_NAMES, 9);
+  EXPECT_EQ(field(kName), "");
+  type(d(), IDE_FRMPRPACKER_FIELD + kName, "  RAR 2.0");
+  type(d(), IDE_FRMPRPACKER_FIELD + kPack, "   RAR a -y $A $F");
+  click(d(), IDB_FRMPRPACKER_NAECHSTER);  // stays on packer 9, keeps the fields
+  EXPECT_EQ(row(), 9);
+  EXPECT_EQ(field(kName), "RAR 2.0");
+  EXPECT_EQ(field(kPack), "RAR a -y $A $F");
+  // The list keeps the names it was filled with.
+  EXPECT_EQ(listItems(d(), IDL_FRMPRPACKER_NAMES)[0], "ARJ");
+
+  click(d(), IDB_FRMPRPACKER_OK);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_EQ(file("packer.txt"),
+            "ARJ 2.41\r\nARJ a -e -y $A $F\r\nARJ e -y $A\r\nARJ\r\nARJ\r\n"
+            "PKZIP 2.04g\r\nPKZIP -a $A $F\r\nPKUNZIP -o $A\r\nZIPP\r\nZIP\r\n" +
+                repeat("\r\n", 35) + "RAR 2.0\r\nRAR a -y $A $F\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(file("pack2.txt"), kLists);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(PackerView, AfterAShortPack2TheFieldsShowThePackerAndOkKeepsEveryOne) {
+  dir.write("daten\\packer.txt", kPackers);
+  dir.write("daten\\pack2.txt", "ARJ l $A\r\n");
+  open();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <packer.txt>");
+  EXPECT_EQ(ui.shown[0].title, "Meldung");
+  EXPECT_EQ(field(kName), "ARJ");
+  EXPECT_EQ(field(kList), "ARJ l $A");
+  click(d(), IDB_FRMPRPACKER_NAECHSTER);
+  click(d(), IDB_FRMPRPACKER_OK);
+  EXPECT_EQ(file("packer.txt"), kPackers);
+  EXPECT_EQ(file("pack2.txt"), "ARJ l $A\r\n" + repeat("\r\n", 9));
+  EXPECT_EQ(file("pack2.txt.bak"), "ARJ l $A\r\n");
+}
+
+TEST_F(PackerView, AbbruchWritesNothingAndAFailedSaveKeepsTheDialogOpen) {
+  open();
+  EXPECT_EQ(listItems(d(), IDL_FRMPRPACKER_NAMES), Names(10, ""));
+  type(d(), IDE_FRMPRPACKER_FIELD + kName, "ARJ");
+  click(d(), IDB_FRMPRPACKER_ABBRUCH);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_FALSE(dir.exists("daten\\packer.txt"));
+
+  open();
+  type(d(), IDE_FRMPRPACKER_FIELD + kName, "ARJ");
+  where.installDir = dir.path() + "fehlt\\";
+  click(d(), IDB_FRMPRPACKER_OK);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_TRUE(ui.shown[0].text.starts_with("Fehler beim Speichern von <packer.txt>\r\n")) << ui.shown[0].text;
+  EXPECT_TRUE(dialog->IsOpen());
+  EXPECT_EQ(field(kName), "ARJ");
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#include "users/box_files.h"
+
+namespace zorq {
+
+std::string rowText(const BoxFile& row, std::size_t column) {
+  std::string text(row.shown);
+  if (text.size() < column) text.append(column - text.size(), ' ');
+  text += row.description;
+  return text;
+}
+
+txt::Status openBoxFile(plat::FileSystem& fs, plat::System& system, const Installation& where,
+                        std::string_view file) {
+  const std::string path = where.textFile(std::string(file));
+  // Any file at the path, hidden or not, is left as it is: only a path with
+  // nothing at it is created.
+  const plat::FileInfo info = fs.info(path);
+  bool ready = info.exists && !info.directory;
+  if (!info.exists) ready = fs.writeNew(path, "").ok();
+  if (!ready) return txt::Status::Fail("Fehler beim Anlegen von <" + path + ">");
+  system.startProgram(plat::notepadCommand(where.windowsDir, path));
+  return txt::Status::Ok();
+}
+
+}  // namespace zorq

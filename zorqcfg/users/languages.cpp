@@ -1,0 +1,43 @@
+#include "users/languages.h"
+
+#include "platform/save.h"
+#include "platform/system.h"
+#include "text/reader.h"
+#include "text/writer.h"
+
+namespace zorq {
+
+txt::Status readLanguages(const std::string& bytes, LanguageNames& names) {
+  txt::Reader in(bytes);
+  for (std::string& name : names)
+    if (!in.line(name)) break;
+  return in.status();
+}
+
+std::optional<std::string> languageEditCommand(const Installation& where, const std::string& name) {
+  if (name.empty()) return std::nullopt;
+  return plat::notepadCommand(where.windowsDir, where.textFile(name + ".lng"));
+}
+
+txt::Status Languages::load(plat::FileSystem& fs, const Installation& where) {
+  names = {};
+  backup_ = false;
+  const std::string path = where.settingsFile(kLanguageFile);
+  if (!plat::FileExists(fs, path)) return txt::Status::Ok();
+  std::string bytes;
+  txt::Status status = fs.readAll(path, bytes);
+  if (status.ok()) status = readLanguages(bytes, names);
+  backup_ = !status.ok();
+  return backup_ ? txt::Status::Fail(kLanguageLoadError) : txt::Status::Ok();
+}
+
+txt::Status Languages::save(plat::FileSystem& fs, const Installation& where) {
+  txt::Writer out;
+  for (const std::string& name : names) out.line(name);
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kLanguageFile), out.bytes(), {backup_}); !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kLanguageFile, s));
+  backup_ = false;
+  return txt::Status::Ok();
+}
+
+}  // namespace zorq
