@@ -195,7 +195,24 @@ class SetupRun : public ::testing::Test {
     ASSERT_TRUE(create.has_value());
     EXPECT_EQ(create->text, "Pfad '" + kTarget + "' existiert nicht, anlegen?");
     answer(run, *create, IDYES);
+    // Program Manager's group windows appear a moment after the final
+    // window and take the focus; the final window comes back to the front.
+    HWND end = run.waitWindow("Installation beendet", 30000);
+    ASSERT_NE(end, nullptr);
+    EXPECT_TRUE(endsInFront(end));
     finish(run, "Ende");
+  }
+
+  // True when the window is the foreground window, and stays it for a
+  // second, once the group windows have had time to appear.
+  static bool endsInFront(HWND window) {
+    int held = 0;
+    for (int waited = 0; waited < 12000; waited += 100) {
+      held = GetForegroundWindow() == window ? held + 100 : 0;
+      if (waited >= 3000 && held >= 1000) return true;
+      Sleep(100);
+    }
+    return false;
   }
 };
 

@@ -58,6 +58,8 @@ struct MainSettings {
   int pmsUnsichtbar = 0;         // check box state: 0 cleared, 1 ticked, 2 greyed
   std::string lockPassword;      // "Schlo\xdf", in plain text
   std::string importComment;     // "Sonstiges"
+
+  bool operator==(const MainSettings&) const = default;
 };
 
 // Scrambles and unscrambles the lock password: the character at position i
