@@ -61,11 +61,12 @@ INT_PTR setupmain::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
     case WM_ERASEBKGND: {
       RECT inner;
       GetClientRect(hwnd(), &inner);
-      PaintBackground(reinterpret_cast<HDC>(wp), inner, title_.c_str());
+      PaintBackground(reinterpret_cast<HDC>(wp), inner, title_.c_str(), WindowDpi(hwnd()));
       handled = true;
       return TRUE;
     }
-    case WM_SIZE: InvalidateRect(hwnd(), nullptr, TRUE); return 0;
+    case WM_SIZE:
+    case WM_DPICHANGED: InvalidateRect(hwnd(), nullptr, TRUE); return 0;
     default: return 0;
   }
 }

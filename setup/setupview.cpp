@@ -3,6 +3,7 @@
 #include <string>
 
 #include "install.h"
+#include "ui/win32/dialog.h"
 
 namespace setup {
 
@@ -10,23 +11,16 @@ namespace {
 
 int waiting = 0;
 
-HFONT titleFont(HDC dc) {
-  int height = -MulDiv(24, GetDeviceCaps(dc, LOGPIXELSY), 72);
+HFONT titleFont(UINT dpi) {
+  int height = -MulDiv(24, static_cast<int>(dpi), 72);
   return CreateFontW(height, 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
 }
 
 }  // namespace
 
-void CentreOn(HWND dialog, HWND owner) {
-  if (owner == nullptr) return;
-  RECT o, d;
-  GetWindowRect(owner, &o);
-  GetWindowRect(dialog, &d);
-  int left = o.left + ((o.right - o.left) - (d.right - d.left)) / 2;
-  int top = o.top + ((o.bottom - o.top) - (d.bottom - d.top)) / 2;
-  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+// The same placing as the editor's: over the owner, whole on its monitor.
+void CentreOn(HWND dialog, HWND owner) { ui::CentreOver(dialog, owner); }
 
 void BusyCursor(int n) {
   if (n == 11) {
@@ -102,7 +96,21 @@ void ShowProgress(HDC dc, const RECT& box, double fraction) {
   }
 }
 
-void PaintBackground(HDC dc, const RECT& inner, const wchar_t* caption) {
+UINT WindowDpi(HWND window) {
+  // Windows 10 and Wine know each window's dpi; older systems have one.
+  using GetDpi = UINT(WINAPI*)(HWND);
+  static const auto getDpi = reinterpret_cast<GetDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  UINT dpi = getDpi != nullptr ? getDpi(window) : 0;
+  if (dpi == 0) {
+    HDC screen = GetDC(nullptr);
+    dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+  }
+  return dpi;
+}
+
+void PaintBackground(HDC dc, const RECT& inner, const wchar_t* caption, UINT dpi) {
   int h = inner.bottom - inner.top, w = inner.right - inner.left;
   if (h <= 0) return;
   double blue = 255.0;
@@ -115,14 +123,16 @@ void PaintBackground(HDC dc, const RECT& inner, const wchar_t* caption) {
     DeleteObject(band);
     blue += step;
   }
-  HFONT font = titleFont(dc);
+  HFONT font = titleFont(dpi);
   HGDIOBJ old = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   int length = lstrlenW(caption);
+  // The shadow's offsets are 8 and 4 pixels at 96 dpi.
+  const int shadow = MulDiv(8, static_cast<int>(dpi), 96), text = MulDiv(4, static_cast<int>(dpi), 96);
   SetTextColor(dc, RGB(0, 0, 0));
-  TextOutW(dc, inner.left + 8, inner.top + 8, caption, length);
+  TextOutW(dc, inner.left + shadow, inner.top + shadow, caption, length);
   SetTextColor(dc, RGB(255, 255, 255));
-  TextOutW(dc, inner.left + 4, inner.top + 4, caption, length);
+  TextOutW(dc, inner.left + text, inner.top + text, caption, length);
   SelectObject(dc, old);
   DeleteObject(font);
 }

@@ -23,7 +23,11 @@ bool DrawLogoItem(UINT msg, LPARAM lp);
 // white.
 void ShowProgress(HDC dc, const RECT& box, double fraction);
 
-// The gradient from bright blue to black with the caption and its shadow.
-void PaintBackground(HDC dc, const RECT& inner, const wchar_t* caption);
+// The dpi of the monitor the window is on.
+UINT WindowDpi(HWND window);
+
+// The gradient from bright blue to black with the caption and its shadow;
+// the title is 24 points at dpi, the window's own.
+void PaintBackground(HDC dc, const RECT& inner, const wchar_t* caption, UINT dpi);
 
 }  // namespace setup

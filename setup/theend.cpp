@@ -5,12 +5,48 @@
 
 namespace setup {
 
+namespace {
+
+// Program Manager's group windows appear a moment after the group commands
+// of a full installation, and take the focus from this dialog. For a few
+// seconds the dialog watches for them and takes the focus back.
+constexpr UINT_PTR kWatch = 1;
+constexpr UINT kWatchMs = 200;
+constexpr int kWatchTicks = 40;
+
+}  // namespace
+
 theend::theend(std::string text) : Dialog(IDD_THEEND), text_(std::move(text)) {}
 
 bool theend::OnInit() {
   CentreOn(hwnd(), GetWindow(hwnd(), GW_OWNER));
   SetItemText(IDT_THEEND_LABEL1, text_);
+  EnumWindows(Known, reinterpret_cast<LPARAM>(this));
+  SetTimer(hwnd(), kWatch, kWatchMs, nullptr);
   return true;
+}
+
+BOOL CALLBACK theend::Known(HWND window, LPARAM self) {
+  if (IsWindowVisible(window)) reinterpret_cast<theend*>(self)->known_.insert(window);
+  return TRUE;
+}
+
+// A window of another program that appeared after this dialog took the
+// foreground, or the foreground went nowhere: bring the dialog back with the
+// focus on its default button. A window the user went to once is left
+// alone afterwards.
+void theend::comeBack() {
+  HWND front = GetForegroundWindow();
+  if (front == hwnd() || known_.count(front) > 0) return;
+  DWORD pid = 0;
+  const DWORD thread = front != nullptr ? GetWindowThreadProcessId(front, &pid) : 0;
+  if (front != nullptr && pid == GetCurrentProcessId()) return;
+  if (front != nullptr) known_.insert(front);
+  const bool attached = thread != 0 && AttachThreadInput(GetCurrentThreadId(), thread, TRUE) != FALSE;
+  SetForegroundWindow(hwnd());
+  BringWindowToTop(hwnd());
+  SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDB_THEEND_VALMORIN)), TRUE);
+  if (attached) AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
 }
 
 bool theend::OnCommand(int id, int, HWND) {
@@ -25,7 +61,13 @@ bool theend::OnCommand(int id, int, HWND) {
   return true;
 }
 
-INT_PTR theend::OnMessage(UINT msg, WPARAM, LPARAM lp, bool& handled) {
+INT_PTR theend::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+  if (msg == WM_TIMER && wp == kWatch) {
+    comeBack();
+    if (++ticks_ >= kWatchTicks) KillTimer(hwnd(), kWatch);
+    handled = true;
+    return TRUE;
+  }
   handled = DrawLogoItem(msg, lp);
   return handled ? TRUE : FALSE;
 }

@@ -1,6 +1,7 @@
 // The final dialog: start the server, the editor, or nothing.
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "driver.h"
@@ -19,8 +20,13 @@ class theend final : public ui::Dialog {
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
  private:
+  void comeBack();
+  static BOOL CALLBACK Known(HWND window, LPARAM self);
+
   std::string text_;
   FinalChoice choice_ = FinalChoice::Ende;
+  std::set<HWND> known_;  // top-level windows the user has had
+  int ticks_ = 0;
 };
 
 }  // namespace setup

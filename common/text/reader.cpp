@@ -9,10 +9,20 @@ constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 }  // namespace
 
-void Reader::fail(std::string why) { failAt(line_, std::move(why)); }
+void Reader::fail(std::string why) { failAt(last_, std::move(why)); }
+
+void Reader::failAtNextLine(std::string why) { failAt(line_, std::move(why)); }
 
 void Reader::failAt(std::size_t line, std::string why) {
-  if (!failed()) status_ = Status::Fail("line " + std::to_string(line) + ": " + why);
+  if (!failed()) status_ = Status::FailAt(line, why);
+}
+
+std::string quoted(std::string_view value) {
+  constexpr std::size_t kShown = 40;
+  std::string out = "\"";
+  out += value.substr(0, kShown);
+  if (value.size() > kShown) out += "...";
+  return out + "\"";
 }
 
 bool Reader::atLineEnd() const {
@@ -34,9 +44,10 @@ void Reader::skipBlanks() {
 
 bool Reader::line(std::string& out) {
   if (atEnd()) {
-    fail("missing line");
+    failAt(line_, "fehlt (die Datei endet vorher)");
     return false;
   }
+  last_ = line_;
   std::size_t start = pos_;
   while (!atLineEnd()) ++pos_;
   out.assign(data_, start, pos_ - start);
@@ -60,10 +71,10 @@ void Reader::passSeparator() {
 
 bool Reader::numberField(long long lo, long long hi, long long& value) {
   if (atEnd()) {
-    fail("missing number");
+    failAt(line_, "fehlt (die Datei endet vorher, erwartet wird eine Zahl)");
     return false;
   }
-  const std::size_t at = line_;
+  const std::size_t at = last_ = line_;
   skipBlanks();
   std::string_view field = rawField();
   passSeparator();
@@ -73,12 +84,12 @@ bool Reader::numberField(long long lo, long long hi, long long& value) {
   }
   auto parsed = parseNumber(field);
   if (!parsed) {
-    failAt(at, "not a number: " + std::string(field));
+    failAt(at, quoted(field) + " ist keine Zahl");
     return false;
   }
   double rounded = roundHalfEven(*parsed);
   if (rounded < static_cast<double>(lo) || rounded > static_cast<double>(hi)) {
-    failAt(at, "number out of range: " + std::string(field));
+    failAt(at, quoted(field) + " liegt nicht zwischen " + std::to_string(lo) + " und " + std::to_string(hi));
     return false;
   }
   value = static_cast<long long>(rounded);
@@ -108,9 +119,10 @@ bool Reader::number(std::int32_t& out) {
 
 bool Reader::text(std::string& out) {
   if (atEnd()) {
-    fail("missing text");
+    failAt(line_, "fehlt (die Datei endet vorher, erwartet wird ein Text)");
     return false;
   }
+  last_ = line_;
   skipBlanks();
   if (pos_ < data_.size() && data_[pos_] == '"') {
     std::size_t start = ++pos_;
@@ -133,8 +145,10 @@ bool Reader::text(std::string& out) {
 
 bool Reader::chars(std::size_t n, std::string& out) {
   if (failed()) return false;
+  last_ = line_;
   if (data_.size() - pos_ < n) {
-    fail("expected " + std::to_string(n) + " more characters");
+    failAt(line_, "die Datei endet vorher: " + std::to_string(n) + " Zeichen erwartet, nur " +
+                      std::to_string(data_.size() - pos_) + " vorhanden");
     return false;
   }
   out.assign(data_, pos_, n);

@@ -5,6 +5,10 @@
 // makes the reader fail for good; later reads then leave their targets
 // untouched, so a loader can read field after field and ask once at the end
 // (or at a "may end here" point) whether all went well. Nothing throws.
+//
+// A failure names its line: status().line, and status().error reads
+// "Zeile 17: <why>", the why in German naming the value and what was
+// expected, so that a sysop can be told where a file is damaged.
 #pragma once
 
 #include <cstddef>
@@ -47,13 +51,20 @@ class Reader {
   // Exactly n characters, line ends included. Fails if fewer remain.
   bool chars(std::size_t n, std::string& out);
 
-  // Marks the read as failed from outside (a value a control refuses, say).
+  // Marks the read as failed from outside (a value a control refuses, say),
+  // blaming the line of the last value read. why is German, as the
+  // reader's own reasons are: "\"7\" ist kein Schalterwert (0 oder 1)".
   void fail(std::string why);
+  // The same, blaming the line the next read would start on (a record too
+  // many, say).
+  void failAtNextLine(std::string why);
 
   bool failed() const { return !status_.ok(); }
   const Status& status() const { return status_; }
   // 1-based number of the line the next read starts on.
   std::size_t lineNumber() const { return line_; }
+  // 1-based number of the line the last value came from.
+  std::size_t lastLine() const { return last_; }
 
  private:
   void failAt(std::size_t line, std::string why);
@@ -67,7 +78,12 @@ class Reader {
   std::string data_;
   std::size_t pos_ = 0;
   std::size_t line_ = 1;
+  std::size_t last_ = 1;
   Status status_;
 };
+
+// A value as a message quotes it: in double quotes, cut after 40
+// characters ("...").
+std::string quoted(std::string_view value);
 
 }  // namespace txt

@@ -10,7 +10,7 @@
 namespace ui {
 
 enum class Icon { None, Information, Exclamation, Critical, Question };
-enum class Buttons { Ok, YesNo, OkCancel };
+enum class Buttons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 class Services {

@@ -2,9 +2,10 @@
 """Writes the demo distribution of setup: full/ (a full installation) and
 update/ (an update over it). Text files are Windows-1252 with CR LF.
 
-The programs zorq.exe (the server stand-in from tools/server-standin) and
-zorqcfg.exe are not kept here: scripts/stage-distribution and the
-end-to-end tests copy them in from the build, together with setup.exe.
+The programs zorq.exe (the server stand-in from tools/server-standin),
+zorqcfg.exe and zorqcheck.exe are not kept here: scripts/stage-distribution
+and the end-to-end tests copy them in from the build, together with
+setup.exe.
 """
 import pathlib
 import shutil
@@ -37,6 +38,7 @@ def full():
     rows = [
         (-1, "zorq.exe", "zorq.exe"),
         (-1, "zorqcfg.exe", "zorqcfg.exe"),
+        (-1, "zorqcheck.exe", "zorqcheck.exe"),
         (-1, "zorqpc.wri", "zorqpc.wri"),
         (-1, "cruncher.exe", "cruncher.exe"),
         (0, "main.txt", "daten\\main.txt"),
@@ -57,6 +59,8 @@ def full():
         "Valmorin-Server (zorq.exe) und den Konfigurationseditor (zorqcfg.exe).",
         "",
         "Nach der Installation: zuerst die Einstellungen pr\u00fcfen, dann Valmorin starten.",
+        "zorqcheck.exe pr\u00fcft die Einstellungsdateien und nennt jedes Problem mit Datei",
+        "und Zeile.",
     ])
     text(d / "zorqpc.wri", ["Valmorin PC - Anleitung (Platzhalter)"])
     text(d / "cruncher.exe", ["Platzhalter f\u00fcr den Cruncher der Nachrichtenbretter"])

@@ -59,6 +59,19 @@ ensure_prefix() {
   ) 9>"$prefix.lock"
 }
 
+# Wine's message-box buttons read "Ja" and "Nein" only under a German host
+# locale; it is made once if the machine lacks it.
+use_german_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$'; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
+  fi
+  if locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$'; then
+    export LC_ALL=de_DE.UTF-8
+  else
+    say "German locale not available: message boxes will read Yes/No"
+  fi
+}
+
 configure_and_build() {
   local preset="$1"
   (cd "$REPO" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")

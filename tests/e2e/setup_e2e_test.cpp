@@ -140,6 +140,7 @@ class SetupRun : public ::testing::Test {
     fs::copy_file(testing_support::windowsPath(VALMORIN_SETUP_EXE), dir + "setup.exe");
     fs::copy_file(testing_support::windowsPath(VALMORIN_STANDIN_EXE), dir + "zorq.exe");
     fs::copy_file(testing_support::zorqcfgExe(), dir + "zorqcfg.exe");
+    fs::copy_file(testing_support::windowsPath(VALMORIN_ZORQCHECK_EXE), dir + "zorqcheck.exe");
     return dir;
   }
 
@@ -194,7 +195,24 @@ class SetupRun : public ::testing::Test {
     ASSERT_TRUE(create.has_value());
     EXPECT_EQ(create->text, "Pfad '" + kTarget + "' existiert nicht, anlegen?");
     answer(run, *create, IDYES);
+    // Program Manager's group windows appear a moment after the final
+    // window and take the focus; the final window comes back to the front.
+    HWND end = run.waitWindow("Installation beendet", 30000);
+    ASSERT_NE(end, nullptr);
+    EXPECT_TRUE(endsInFront(end));
     finish(run, "Ende");
+  }
+
+  // True when the window is the foreground window, and stays it for a
+  // second, once the group windows have had time to appear.
+  static bool endsInFront(HWND window) {
+    int held = 0;
+    for (int waited = 0; waited < 12000; waited += 100) {
+      held = GetForegroundWindow() == window ? held + 100 : 0;
+      if (waited >= 3000 && held >= 1000) return true;
+      Sleep(100);
+    }
+    return false;
   }
 };
 
@@ -209,6 +227,7 @@ TEST_F(SetupRun, FullInstallationThenUpdate) {
               slurp(testing_support::sourcePath("examples\\demo\\texte\\deutsch.lng")));
   EXPECT_TRUE(fs::exists(kTarget + "\\texte\\menue\\haupt.txt"));
   EXPECT_TRUE(fs::exists(kTarget + "\\zorqcfg.exe"));
+  EXPECT_TRUE(fs::exists(kTarget + "\\zorqcheck.exe"));
   EXPECT_TRUE(fs::exists(windowsDirectory() + "zorq.hlp"));
   EXPECT_FALSE(fs::exists(kTarget + "\\alt.txt"));
 

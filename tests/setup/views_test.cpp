@@ -57,13 +57,13 @@ TEST(Path, TypedFolderIsConfirmedAndAuswahlPicks) {
     if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
       shown = textOf(w, IDE_PATH_TEXT1);
       EXPECT_EQ(ui::WindowText(w), "Installationsdirectory");
-      EXPECT_EQ(textOf(w, IDT_PATH_LABEL1), "Installationsdirectory");
+      EXPECT_EQ(findByText(w, "Installationsdirectory"), GetDlgItem(w, IDT_PATH_LABEL1));
       click(w, IDB_PATH_AUSWAHL);  // opens getpfad; its Ok fills Text1
       EXPECT_EQ(textOf(w, IDE_PATH_TEXT1), picked);
       click(w, IDB_PATH_WEITER);
     } else {
       pickerText = textOf(w, IDE_GETPFAD_TEXT1);
-      EXPECT_EQ(textOf(w, IDT_GETPFAD_LABEL1), "Installationspfad");
+      EXPECT_EQ(findByText(w, "Installationspfad"), GetDlgItem(w, IDT_GETPFAD_LABEL1));
       type(w, IDE_GETPFAD_TEXT1, picked + "\\");
       click(w, IDB_GETPFAD_OK);
     }

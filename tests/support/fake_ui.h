@@ -33,7 +33,8 @@ class FakeUi : public ui::Services {
       answers.pop_front();
       return a;
     }
-    return buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+    return buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
+                                                                                : ui::Answer::Ok;
   }
 
   std::optional<std::string> input(const std::string& prompt, const std::string&,

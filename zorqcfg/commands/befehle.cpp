@@ -46,7 +46,7 @@ txt::Status readGroups(const std::string& bytes, CommandGroups& groups) {
     std::string line;
     if (!in.line(line)) break;
     // The caption of "no group" stands for no group wherever it is found.
-    groups[at(i)] = line == kNoGroup ? std::string() : line;
+    groups[at(i)] = line == kNoGroupShown ? std::string() : line;
   }
   return in.status();
 }
@@ -59,7 +59,7 @@ std::string levelBytes(const CommandLevels& levels) {
 
 std::string groupBytes(const CommandGroups& groups) {
   txt::Writer out;
-  for (const std::string& group : groups) out.line(group == kNoGroup ? std::string_view() : group);
+  for (const std::string& group : groups) out.line(group == kNoGroupShown ? std::string_view() : group);
   return out.bytes();
 }
 
@@ -114,7 +114,7 @@ void CommandEditor::chooseGroup(int command, const std::string& answer) {
 
 std::string CommandEditor::groupCaption(int command) const {
   const std::string& name = group[at(command)];
-  return name.empty() ? std::string(kNoGroup) : name;
+  return name.empty() ? std::string(kNoGroupShown) : name;
 }
 
 }  // namespace zorq

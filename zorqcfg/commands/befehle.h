@@ -36,7 +36,7 @@ inline constexpr std::array<std::string_view, kCommandCount> kCommandNames = {
 
 // The caption of a group button for a command without a group. It is only
 // shown, never written.
-inline constexpr std::string_view kNoGroup = "<<keine>>";
+inline constexpr std::string_view kNoGroupShown = "<<keine>>";
 
 using CommandLevels = std::array<std::uint8_t, kCommandCount>;
 using CommandGroups = std::array<std::string, kCommandCount>;  // "" for none

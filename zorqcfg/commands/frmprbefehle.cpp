@@ -1,6 +1,7 @@
 #include "commands/frmprbefehle.h"
 
 #include "commands/frmprbefehle_ids.h"
+#include "ui/win32/accessible.h"
 
 namespace zorq {
 
@@ -31,8 +32,11 @@ std::unique_ptr<ui::Dialog> makeCommandEditor(Context& ctx) { return std::make_u
 // holds what could be read.
 bool frmprbefehle::OnInit() {
   txt::Status loaded = model_.load(ctx_.fs, ctx_.where);
-  for (int i = 0; i < kCommandCount; ++i)
+  for (int i = 0; i < kCommandCount; ++i) {
     SetItemText(IDT_FRMPRBEFEHLE_NAME + i, std::string(kCommandNames[at(i)]));
+    // The group button shows a group: screen readers name it by its command.
+    ui::SetAccessibleName(Item(IDB_FRMPRBEFEHLE_GRUPPE + i), std::string(kCommandNames[at(i)]));
+  }
   setdata();
   if (!loaded.ok()) ctx_.ui.loadError(loaded.error);
   return true;
@@ -74,7 +78,7 @@ bool frmprbefehle::OnCommand(int id, int code, HWND control) {
 
 // Group button: the group picker's answer ("@" for "Abbruch" keeps the group).
 void frmprbefehle::gruppeClick(int command) {
-  model_.chooseGroup(command, ctx_.pickers.pickGroup());
+  model_.chooseGroup(command, ctx_.pickers.pickGroup(model_.group[at(command)]));
   showGroup(command);
 }
 

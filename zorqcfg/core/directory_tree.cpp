@@ -1,5 +1,7 @@
 #include "core/directory_tree.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/win32/wide.h"
@@ -61,6 +63,7 @@ std::vector<std::string> filesIn(const std::string& directory, const std::string
 void DirectoryTree::attach(HWND drives, HWND tree, const std::string& start) {
   drives_ = drives;
   tree_ = tree;
+  SetWindowSubclass(tree_, Keys, 1, reinterpret_cast<DWORD_PTR>(this));
   fillDrives();
   if (!open(start)) open(fullPath("."));
 }
@@ -133,6 +136,33 @@ bool DirectoryTree::handle(HWND control, int code) {
     return true;
   }
   return false;
+}
+
+bool DirectoryTree::openParent() {
+  for (std::size_t row = 1; row < rowPaths_.size(); ++row)
+    if (rowPaths_[row] == open_) return open(rowPaths_[row - 1]);
+  return false;
+}
+
+LRESULT CALLBACK DirectoryTree::Keys(HWND tree, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+  auto* directories = reinterpret_cast<DirectoryTree*>(self);
+  const auto* key = reinterpret_cast<const MSG*>(lp);
+  if (msg == WM_GETDLGCODE && directories->entered_ && key != nullptr && key->message == WM_KEYDOWN &&
+      key->wParam == VK_RETURN)
+    return DefSubclassProc(tree, msg, wp, lp) | DLGC_WANTMESSAGE;
+  if (msg == WM_KEYDOWN && wp == VK_RETURN && directories->entered_) {
+    directories->entered_();
+    return 0;
+  }
+  if (msg == WM_KEYDOWN && (wp == VK_RIGHT || wp == VK_LEFT)) {
+    if (wp == VK_RIGHT)
+      directories->openSelected();
+    else
+      directories->openParent();
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(tree, Keys, 1);
+  return DefSubclassProc(tree, msg, wp, lp);
 }
 
 bool DirectoryTree::openSelected() {

@@ -10,6 +10,7 @@ frmdir::frmdir(std::string startDirectory, ui::Services& ui)
 
 bool frmdir::OnInit() {
   auswahl_.clear();
+  tree_.onEnter([this] { enterInTree(); });
   tree_.onRefused([this](const std::string& problem) { ui_.notice(problem); });
   tree_.attach(Item(IDC_FRMDIR_DRIVES), Item(IDL_FRMDIR_TREE), start_);
   SetFocus(Item(IDL_FRMDIR_TREE));
@@ -29,11 +30,19 @@ bool frmdir::OnCommand(int id, int code, HWND control) {
   return Dialog::OnCommand(id, code, control);
 }
 
-// Enter in the tree opens the chosen row, as a double click does; elsewhere
-// it is "OK". A directory whose name cannot be stored is refused, and the
+// Enter in the tree answers the row selected there, so that a keyboard user
+// gets the folder the cursor is on (the Right key opens a folder, as a
+// double click does). A row whose name cannot be stored is refused, and the
 // picker stays open.
+void frmdir::enterInTree() {
+  const std::string before = tree_.openDirectory();
+  if (tree_.openSelected() && tree_.openDirectory() == before) return;  // refused
+  OnOK();
+}
+
+// "OK" answers the directory open in the tree. A directory whose name cannot
+// be stored is refused, and the picker stays open.
 void frmdir::OnOK() {
-  if (GetFocus() == Item(IDL_FRMDIR_TREE) && tree_.openSelected()) return;
   if (auto problem = unstorableName(tree_.openDirectory())) {
     ui_.notice(*problem);
     return;

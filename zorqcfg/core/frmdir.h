@@ -21,6 +21,7 @@ class frmdir final : public ui::Dialog {
   void OnOK() override;
 
  private:
+  void enterInTree();
   std::string start_;
   ui::Services& ui_;
   std::string auswahl_;

@@ -14,6 +14,7 @@ bool frmfile::OnInit() {
   auswahl_.clear();
   SetCaption(filePickerTitle(dateimaske_));
   tree_.onChange([this] { showFiles(); });
+  tree_.onEnter([this] { tree_.openSelected(); });
   tree_.onRefused([this](const std::string& problem) { ui_.notice(problem); });
   tree_.attach(Item(IDC_FRMFILE_DRIVES), Item(IDL_FRMFILE_TREE), start_);
   SetFocus(Item(IDL_FRMFILE_FILES));
@@ -56,13 +57,8 @@ bool frmfile::OnCommand(int id, int code, HWND control) {
   return Dialog::OnCommand(id, code, control);
 }
 
-// Enter opens the selected directory while the tree has the focus, and
-// otherwise chooses the selected file, as a double click would.
-void frmfile::OnOK() {
-  if (GetFocus() == Item(IDL_FRMFILE_TREE))
-    tree_.openSelected();
-  else
-    chooseFile();
-}
+// Enter chooses the selected file, as a double click would; in the tree it
+// opens the selected directory, since a directory is no answer here.
+void frmfile::OnOK() { chooseFile(); }
 
 }  // namespace zorq

@@ -2,22 +2,29 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "core/frmselgru_ids.h"
 #include "ui/win32/lists.h"
 #include "core/picker_lists.h"
 
 namespace zorq {
 
-frmselgru::frmselgru(plat::FileSystem& fs, const Installation& where, ui::Services& ui)
-    : Dialog(IDD_FRMSELGRU), fs_(fs), where_(where), ui_(ui) {}
+frmselgru::frmselgru(plat::FileSystem& fs, const Installation& where, ui::Services& ui, std::string current)
+    : Dialog(IDD_FRMSELGRU), fs_(fs), where_(where), ui_(ui), current_(std::move(current)) {}
 
 bool frmselgru::OnInit() {
   auswahl_.clear();
   cancelled_ = false;
   groups_ = loadGroups(fs_, where_, ui_);
-  groups_.insert(groups_.begin(), kNoGroup);
+  groups_.insert(groups_.begin(), kNoGroupEntry);
   HWND list = Item(IDL_FRMSELGRU_GROUPS);
   ui::fillList(list, groups_);
+  // The caller's group is selected, so that Enter answers it. A group the
+  // file no longer lists selects nothing: Enter must not clear it.
+  const auto at =
+      current_.empty() ? groups_.begin() : std::find(groups_.begin() + 1, groups_.end(), current_);
+  if (at != groups_.end()) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at - groups_.begin()), 0);
   SetWindowSubclass(list, ListKeys, 1, reinterpret_cast<DWORD_PTR>(this));
   SetFocus(list);
   return false;
@@ -31,6 +38,15 @@ LRESULT CALLBACK frmselgru::ListKeys(HWND list, UINT msg, WPARAM wp, LPARAM lp, 
     picker->keyboardMoving_ = true;
     LRESULT result = DefSubclassProc(list, msg, wp, lp);
     picker->keyboardMoving_ = false;
+    return result;
+  }
+  // A click on the row selected already changes no selection, so the list
+  // tells nothing: choose it here.
+  if (msg == WM_LBUTTONDOWN) {
+    const int before = ui::selectedIndex(list);
+    const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lp);
+    LRESULT result = DefSubclassProc(list, msg, wp, lp);
+    if (before >= 0 && HIWORD(hit) == 0 && static_cast<int>(LOWORD(hit)) == before) picker->choose();
     return result;
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(list, ListKeys, 1);

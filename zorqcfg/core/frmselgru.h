@@ -16,7 +16,8 @@ namespace zorq {
 
 class frmselgru final : public ui::Dialog {
  public:
-  frmselgru(plat::FileSystem& fs, const Installation& where, ui::Services& ui);
+  // current: the group to preselect ("" for "Keine Gruppe").
+  frmselgru(plat::FileSystem& fs, const Installation& where, ui::Services& ui, std::string current = {});
   std::string auswahl() const { return cancelled_ ? std::string(kGroupCancelled) : auswahl_; }
 
  protected:
@@ -33,6 +34,7 @@ class frmselgru final : public ui::Dialog {
   plat::FileSystem& fs_;
   const Installation& where_;
   ui::Services& ui_;
+  std::string current_;
   std::vector<std::string> groups_;
   std::string auswahl_;
   bool keyboardMoving_ = false;

@@ -4,6 +4,7 @@
 
 #include "core/haupt_ids.h"
 #include "core/main_settings.h"
+#include "ui/win32/accessible.h"
 
 namespace zorq {
 
@@ -25,6 +26,19 @@ constexpr Slider kNetzwerk{IDC_HAUPT_NETZWERK, IDE_HAUPT_NETZWERK, 0, kMaxNetNum
 
 int position(HWND bar) { return static_cast<int>(SendMessageW(bar, TBM_GETPOS, 0, 0)); }
 
+// The access key of each dialog button, in the order of the button table:
+// the letter of its caption that is underlined. Together with "Abbruch",
+// "Ende" and the two check boxes each letter stands once in the window.
+constexpr char kDialogButtonKeys[kDialogButtonCount + 1] = "BhCDxMNPSirTVZFlg";
+
+std::string withAccessKey(const std::string& caption, char key) {
+  std::string shown;
+  for (char c : caption) shown += c == '&' ? "&&" : std::string(1, c);
+  const std::size_t at = shown.find(key);
+  if (at != std::string::npos) shown.insert(at, "&");
+  return shown;
+}
+
 }  // namespace
 
 haupt::haupt(Context& context, const StartState& start, const DialogButtons& buttons)
@@ -43,11 +57,26 @@ bool haupt::OnInit() {
   }
   for (std::size_t i = 0; i < kDialogButtonCount; ++i) {
     const int id = IDB_HAUPT_DIALOG + static_cast<int>(i);
-    SetItemText(id, buttons_[i].caption);
+    SetItemText(id, withAccessKey(buttons_[i].caption, kDialogButtonKeys[i]));
     EnableItem(id, buttons_[i].factory != nullptr);
   }
+  // Screen readers: the network slider stands after its number field, and
+  // the small buttons show only "...".
+  ui::SetAccessibleName(Item(IDC_HAUPT_NETZWERK), "Netzwerk #");
+  ui::SetAccessibleName(Item(IDB_HAUPT_UPLOAD), "Uploadpfad w\xe4hlen");
+  ui::SetAccessibleName(Item(IDB_HAUPT_DOWNLOAD), "Downloadpfad w\xe4hlen");
+  ui::SetAccessibleName(Item(IDB_HAUPT_NETZPFAD), "Netzpfad w\xe4hlen");
   toControls();
+  shown_ = shownState();
   return true;
+}
+
+// What "Ende" would write now: the record with this window's fields, and the
+// network number.
+std::pair<MainSettings, int> haupt::shownState() const {
+  MainSettings now = ctx_.settings;
+  toModel(now);
+  return {now, ctx_.where.netNumber};
 }
 
 void haupt::toControls() {
@@ -179,6 +208,21 @@ void haupt::ende() {
   End(IDOK);
 }
 
+// The close box and Alt+F4: after changes (here or in the record that other
+// dialogs share), ask whether to save them; without changes, end at once.
+void haupt::closeBox() {
+  if (shownState() == shown_) {
+    abbruch();
+    return;
+  }
+  switch (
+      ctx_.ui.message("\xc4nderungen speichern?", "Frage", ui::Icon::Question, ui::Buttons::YesNoCancel)) {
+    case ui::Answer::Yes: ende(); break;
+    case ui::Answer::No: abbruch(); break;
+    default: break;  // stay
+  }
+}
+
 // "Abbruch": end at once, writing nothing and telling the server nothing.
 void haupt::abbruch() {
   closeDialogs();
@@ -260,9 +304,9 @@ INT_PTR haupt::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     handled = brush != nullptr;
     return reinterpret_cast<INT_PTR>(brush);
   }
-  if (msg == WM_CLOSE) {  // the close box: as "Abbruch"
+  if (msg == WM_CLOSE) {
     handled = true;
-    abbruch();
+    closeBox();
     return TRUE;
   }
   return 0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "core/context.h"
 #include "core/dialog_buttons.h"
@@ -41,6 +42,8 @@ class haupt final : public ui::Dialog {
   void pressDialogButton(std::size_t button);
   void ende();
   void abbruch();
+  void closeBox();
+  std::pair<MainSettings, int> shownState() const;
   void closeDialogs();
   HBRUSH focusColour(HWND control, HDC dc) const;
   static LRESULT CALLBACK SliderFocus(HWND slider, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR field, DWORD_PTR);
@@ -51,6 +54,7 @@ class haupt final : public ui::Dialog {
   std::array<std::unique_ptr<ui::Dialog>, kDialogButtonCount> open_;
   std::string lockPassword_;  // the last storable text of "Schloss"
   HBRUSH focusBrush_ = nullptr;
+  std::pair<MainSettings, int> shown_;  // as the window opened
 };
 
 }  // namespace zorq

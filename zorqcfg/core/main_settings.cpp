@@ -25,7 +25,8 @@ bool readSlider(txt::Reader& in, int lo, int hi, int& value) {
   auto number = txt::parseNumber(line);
   double rounded = number ? txt::roundHalfEven(*number) : 0.0;
   if (!number || rounded < lo || rounded > hi) {
-    in.fail("slider value out of range: " + line);
+    in.fail(txt::quoted(line) + " ist kein Schieberwert (" + std::to_string(lo) + " bis " +
+            std::to_string(hi) + ")");
     return false;
   }
   value = static_cast<int>(rounded);
@@ -137,7 +138,7 @@ txt::Status parseMainSettings(const std::string& bytes, MainSettings& s) {
   std::int16_t pms = 0;
   if (in.number(pms)) {
     if (pms < 0 || pms > 2)
-      in.fail("check box state " + std::to_string(pms));
+      in.fail(txt::quoted(std::to_string(pms)) + " ist kein Schalterwert (0, 1 oder 2)");
     else
       s.pmsUnsichtbar = pms;
   }
@@ -174,10 +175,11 @@ std::string mainSettingsBytes(const MainSettings& s) {
   return out.bytes();
 }
 
-ServerLock serverLockOf(const std::string& envBytes) {
+ServerLock serverLockOf(const std::string& envBytes, txt::Status* why) {
   txt::Reader in(envBytes);
   std::string ignored;
   for (int line = 1; line <= 7; ++line) in.line(ignored);
+  if (why != nullptr) *why = in.status();
   if (in.failed()) return ServerLock::Unreadable;
   if (in.atEnd()) return ServerLock::Off;
   std::string eighth;

@@ -58,6 +58,8 @@ struct MainSettings {
   int pmsUnsichtbar = 0;         // check box state: 0 cleared, 1 ticked, 2 greyed
   std::string lockPassword;      // "Schlo\xdf", in plain text
   std::string importComment;     // "Sonstiges"
+
+  bool operator==(const MainSettings&) const = default;
 };
 
 // Scrambles and unscrambles the lock password: the character at position i
@@ -91,8 +93,8 @@ std::string mainSettingsBytes(const MainSettings& settings);
 
 enum class ServerLock { Off, Active, Unreadable };
 // env.dat: lines 1 to 7 must be there; an eighth line other than exactly "0"
-// means the server is locked.
-ServerLock serverLockOf(const std::string& envBytes);
+// means the server is locked. Unreadable tells why in *why, if given.
+ServerLock serverLockOf(const std::string& envBytes, txt::Status* why = nullptr);
 
 // What the start of the editor decided.
 struct StartState {

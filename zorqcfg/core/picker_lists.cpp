@@ -47,13 +47,13 @@ PickerList parseGroups(const std::string& bytes, std::size_t limit) {
   std::string name, data;
   while (in.more()) {
     if (list.entries.size() == limit) {
-      in.fail("more than " + std::to_string(limit) + " groups");
+      in.failAtNextLine("mehr als " + std::to_string(limit) + " Gruppen");
       break;
     }
     std::int32_t length = 0;
     if (!in.line(name) || !in.number(length)) break;
     if (length < 0) {
-      in.fail("negative length");
+      in.fail(txt::quoted(std::to_string(length)) + " ist keine L\xe4nge (0 oder mehr)");
       break;
     }
     if (!in.chars(static_cast<std::size_t>(length), data)) break;

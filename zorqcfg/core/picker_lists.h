@@ -20,7 +20,7 @@ inline constexpr const char* kGroupFile = "gruppen.dat";
 // them all.
 inline constexpr std::size_t kMaxGroups = 201;
 inline constexpr std::size_t kAllGroups = static_cast<std::size_t>(-1);
-inline constexpr const char* kNoGroup = "Keine Gruppe";
+inline constexpr const char* kNoGroupEntry = "Keine Gruppe";
 inline constexpr const char* kGroupCancelled = "@";
 
 struct PickerList {

@@ -28,8 +28,10 @@ class Pickers {
   virtual std::string pickDirectory() = 0;                          // frmdir
   virtual std::string pickFile(const std::string& dateimaske) = 0;  // frmfile
   virtual std::string pickUser() = 0;                               // frmselus
-  virtual std::string pickGroup() = 0;                              // frmselgru
-  virtual std::string pickCommand() = 0;                            // frmalias
+  // current: the caller's group ("" for none), preselected so that Enter
+  // answers it.
+  virtual std::string pickGroup(const std::string& current = {}) = 0;  // frmselgru
+  virtual std::string pickCommand() = 0;                               // frmalias
   // frmport as a number-only chooser: the port 0 to 8, or -1 for "Abbruch".
   virtual int pickPort() = 0;
   // frmbox; nothing when cancelled or when the box chosen has no name.

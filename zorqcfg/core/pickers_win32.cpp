@@ -33,7 +33,9 @@ std::string Win32Pickers::pickFile(const std::string& dateimaske) {
 
 std::string Win32Pickers::pickUser() { return show(frmselus(fs_, where_, ui_)); }
 
-std::string Win32Pickers::pickGroup() { return show(frmselgru(fs_, where_, ui_)); }
+std::string Win32Pickers::pickGroup(const std::string& current) {
+  return show(frmselgru(fs_, where_, ui_, current));
+}
 
 std::optional<NetBoxChoice> Win32Pickers::pickNetBox() { return show(frmbox(fs_, where_, ui_)); }
 

@@ -22,7 +22,7 @@ class Win32Pickers final : public Pickers {
   std::string pickDirectory() override;
   std::string pickFile(const std::string& dateimaske) override;
   std::string pickUser() override;
-  std::string pickGroup() override;
+  std::string pickGroup(const std::string& current) override;
   std::string pickCommand() override;
   int pickPort() override;
   std::optional<NetBoxChoice> pickNetBox() override;

@@ -106,7 +106,7 @@ void frmnetz::bretterClick() {
 // Picker of "Gruppe": "Abbruch" in the picker keeps the group.
 void frmnetz::gruppeClick() {
   getdata();
-  model_.chooseGroup(ctx_.pickers.pickGroup());
+  model_.chooseGroup(ctx_.pickers.pickGroup(model_.group));
   SetItemText(IDE_FRMNETZ_GRUPPE, model_.group);
 }
 

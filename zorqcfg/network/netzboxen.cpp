@@ -33,7 +33,7 @@ NetBoxes parseNetBoxes(const std::string& bytes) {
   if (in.more()) in.line(line);  // not ours; an empty file holds no boxes
   while (in.more()) {
     if (boxes.names.size() == kMaxNetBoxes) {
-      in.fail("more than " + std::to_string(kMaxNetBoxes) + " net boxes");
+      in.failAtNextLine("mehr als " + std::to_string(kMaxNetBoxes) + " Netzboxen");
       break;
     }
     if (!in.line(line)) break;
@@ -42,7 +42,7 @@ NetBoxes parseNetBoxes(const std::string& bytes) {
     for (int n = 2; n <= kNetBoxRecordLines && in.line(line); ++n) {
       if (n != kNetBoxTypeLine) continue;
       if (!typeOf(line, boxes.types.back())) {
-        in.fail("net box type is no 16-bit number: " + line);
+        in.fail(txt::quoted(line) + " ist kein Netzboxtyp (eine Zahl von -32768 bis 32767)");
         break;
       }
     }

@@ -43,47 +43,64 @@ std::string netParameterBytes(const NetParameters& p) {
   return out.bytes();
 }
 
+namespace {
+
+// What the fields show after a good load: an empty boards path as
+// "(Standard)", the bar's value with a leading blank (" 7").
+void showLoaded(NetParameters& p) {
+  if (p.boardsPath.empty()) p.boardsPath = kStandardPath;
+  p.releaseText = " " + std::to_string(p.releaseTime);
+}
+
+}  // namespace
+
+txt::Status readNetParameters(const std::string& bytes, NetParameters& p) {
+  txt::Reader in(bytes);
+  in.line(p.boxName);
+  in.line(p.boardsPath);
+  in.line(p.summerZone);
+  in.line(p.summerStart);
+  in.line(p.winterZone);
+  in.line(p.winterStart);
+  in.line(p.maxLetterKb);
+  in.line(p.netLevel);
+  for (int i = 0; i < kDomains; ++i) {
+    in.line(p.domain[i]);
+    readFlag(in, p.domainServer[i]);
+  }
+  for (std::string* number :
+       {&p.dialAttempts, &p.dialPause, &p.bufferCopies, &p.packTimeout, &p.msgIdHold, &p.maxAge})
+    in.line(*number);
+  if (in.more()) readFlag(in, p.noDupeSort);
+  if (in.more()) {
+    std::string line;
+    in.line(line);
+    // A line without a number is 0; a value the bar cannot take is an
+    // error.
+    long long value = txt::wholeValue(line);
+    if (value < 0 || value > kMaxReleaseTime)
+      in.fail(txt::quoted(line) + " ist keine Rechenzeit (0 bis " + std::to_string(kMaxReleaseTime) + ")");
+    else
+      p.setReleaseTime(static_cast<int>(value));
+  }
+  if (in.more()) in.line(p.group);
+  if (in.failed()) return in.status();
+  showLoaded(p);
+  return txt::Status::Ok();
+}
+
 txt::Status NetParameters::load(plat::FileSystem& fs, const Installation& where) {
   const std::string path = where.settingsFile(kNetParameterFile);
   txt::Status status;
   if (plat::FileExists(fs, path)) {
     std::string bytes;
     status = fs.readAll(path, bytes);
-    txt::Reader in(bytes);
-    if (!status.ok()) in.fail(status.error);
-    in.line(boxName);
-    in.line(boardsPath);
-    in.line(summerZone);
-    in.line(summerStart);
-    in.line(winterZone);
-    in.line(winterStart);
-    in.line(maxLetterKb);
-    in.line(netLevel);
-    for (int i = 0; i < kDomains; ++i) {
-      in.line(domain[i]);
-      readFlag(in, domainServer[i]);
-    }
-    for (std::string* number : {&dialAttempts, &dialPause, &bufferCopies, &packTimeout, &msgIdHold, &maxAge})
-      in.line(*number);
-    if (in.more()) readFlag(in, noDupeSort);
-    if (in.more()) {
-      std::string line;
-      in.line(line);
-      // A line without a number is 0; a value the bar cannot take is an
-      // error.
-      long long value = txt::wholeValue(line);
-      if (value < 0 || value > kMaxReleaseTime)
-        in.fail("release time out of range: " + line);
-      else
-        setReleaseTime(static_cast<int>(value));
-    }
-    if (in.more()) in.line(group);
-    status = in.status();
+    if (status.ok()) status = readNetParameters(bytes, *this);
+  } else {
+    showLoaded(*this);
   }
   backup_ = !status.ok();
   if (backup_) return txt::Status::Fail(kNetParameterLoadError);
-  if (boardsPath.empty()) boardsPath = kStandardPath;
-  releaseText = " " + std::to_string(releaseTime);
   return txt::Status::Ok();
 }
 

@@ -69,4 +69,8 @@ struct NetParameters {
 
 std::string netParameterBytes(const NetParameters& p);
 
+// The reading of NetParameters::load: the file's bytes into p, up to the
+// first error; after a good read the fields show what load shows.
+txt::Status readNetParameters(const std::string& bytes, NetParameters& p);
+
 }  // namespace zorq

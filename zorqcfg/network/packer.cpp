@@ -48,6 +48,33 @@ std::string packerListBytes(const std::array<Packer, kPackers>& records) {
   return out.bytes();
 }
 
+txt::Status readPackers(const std::string& bytes, std::array<Packer, kPackers>& records,
+                        std::vector<std::string>& listNames) {
+  txt::Reader in(bytes);
+  for (Packer& r : records) {
+    std::string line;
+    if (!in.line(line)) break;
+    r.name = cutTo(line, kNameWidth);
+    listNames.push_back(trim(r.name));
+    for (auto [value, width] : {std::pair{&r.pack, kPackWidth},
+                                {&r.unpack, kUnpackWidth},
+                                {&r.suffix, kSuffixWidth},
+                                {&r.id, kIdWidth}})
+      if (in.line(line)) *value = cutTo(line, width);
+  }
+  return in.status();
+}
+
+txt::Status readPackerLists(const std::string& bytes, std::array<Packer, kPackers>& records) {
+  txt::Reader in(bytes);
+  for (Packer& r : records) {
+    std::string line;
+    if (!in.line(line)) break;
+    r.list = cutTo(line, kListWidth);
+  }
+  return in.status();
+}
+
 txt::Status PackerEditor::load(plat::FileSystem& fs, const Installation& where) {
   records = {};
   current = 0;
@@ -61,32 +88,14 @@ txt::Status PackerEditor::load(plat::FileSystem& fs, const Installation& where) 
     listNames.assign(kPackers, std::string());
     return txt::Status::Ok();
   }
-  txt::Reader in(bytes);
-  if (!packers.ok()) in.fail(packers.error);
-  for (Packer& r : records) {
-    std::string line;
-    if (!in.line(line)) break;
-    r.name = cutTo(line, kNameWidth);
-    listNames.push_back(trim(r.name));
-    for (auto [value, width] : {std::pair{&r.pack, kPackWidth},
-                                {&r.unpack, kUnpackWidth},
-                                {&r.suffix, kSuffixWidth},
-                                {&r.id, kIdWidth}})
-      if (in.line(line)) *value = cutTo(line, width);
-  }
-  backupPackers_ = in.failed();
+  if (packers.ok()) packers = readPackers(bytes, records, listNames);
+  backupPackers_ = !packers.ok();
 
   bytes.clear();
   txt::Status lists = readIfThere(fs, where.settingsFile(kPackerListFile), there, bytes);
   if (there) {
-    txt::Reader listIn(bytes);
-    if (!lists.ok()) listIn.fail(lists.error);
-    for (Packer& r : records) {
-      std::string line;
-      if (!listIn.line(line)) break;
-      r.list = cutTo(line, kListWidth);
-    }
-    backupLists_ = listIn.failed();
+    if (lists.ok()) lists = readPackerLists(bytes, records);
+    backupLists_ = !lists.ok();
   }
   return backupPackers_ || backupLists_ ? txt::Status::Fail(kPackerLoadError) : txt::Status::Ok();
 }

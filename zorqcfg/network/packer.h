@@ -80,6 +80,13 @@ class PackerEditor {
   bool backupLists_ = false;
 };
 
+// The reading of PackerEditor::load, file by file: packer.txt into the
+// records and the list names, pack2.txt into the list commands; each up to
+// its first error.
+txt::Status readPackers(const std::string& bytes, std::array<Packer, kPackers>& records,
+                        std::vector<std::string>& listNames);
+txt::Status readPackerLists(const std::string& bytes, std::array<Packer, kPackers>& records);
+
 std::string packerBytes(const std::array<Packer, kPackers>& records);
 std::string packerListBytes(const std::array<Packer, kPackers>& records);
 

@@ -21,14 +21,17 @@ auto& fieldOf(R& r, RouteColumn column) {
 
 }  // namespace
 
-std::vector<Route> parseRoutes(const std::string& bytes) {
+std::vector<Route> parseRoutes(const std::string& bytes, std::vector<std::size_t>* withoutTab) {
   std::vector<Route> routes;
   txt::Reader in(bytes);
   std::string line;
   if (in.more()) in.line(line);  // the count: the lines tell it
   while (in.more() && in.line(line)) {
     std::size_t tab = line.find(kTab);
-    if (tab == std::string::npos) continue;
+    if (tab == std::string::npos) {
+      if (withoutTab != nullptr) withoutTab->push_back(in.lastLine());
+      continue;
+    }
     std::string head = line.substr(0, tab);
     std::size_t mark = head.find(kSenderMark);
     Route r;

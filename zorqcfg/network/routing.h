@@ -10,6 +10,7 @@
 // without a route of its own.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ enum class RouteColumn { Recipient, Sender, Route };
 // The lines after the count line; a line without a TAB is skipped. The part
 // before the first TAB splits at its first "~" into recipient and sender;
 // the rest of the line is the route, unchanged.
-std::vector<Route> parseRoutes(const std::string& bytes);
+// withoutTab, if given, gets the numbers of the lines skipped.
+std::vector<Route> parseRoutes(const std::string& bytes, std::vector<std::size_t>* withoutTab = nullptr);
 std::string routeBytes(const std::vector<Route>& routes);
 
 // The domain routing dialog `frmdomain` without its window: the routes in

@@ -14,7 +14,7 @@ bool readCheck(txt::Reader& in, int& value) {
   std::int16_t state = 0;
   if (!in.number(state)) return false;
   if (state < 0 || state > 2) {
-    in.fail("no check box state: " + std::to_string(state));
+    in.fail(txt::quoted(std::to_string(state)) + " ist kein Schalterwert (0, 1 oder 2)");
     return false;
   }
   value = state;

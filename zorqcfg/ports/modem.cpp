@@ -18,7 +18,7 @@ bool readCheck(txt::Reader& in, int& value) {
   if (!in.line(line)) return false;
   const long long state = txt::wholeValue(line);
   if (state < 0 || state > 2) {
-    in.fail("no check box state: " + line);
+    in.fail(txt::quoted(line) + " ist kein Schalterwert (0, 1 oder 2)");
     return false;
   }
   value = static_cast<int>(state);

@@ -17,7 +17,8 @@ std::string oneLine(const std::string& text) { return text.substr(0, text.find_f
 
 }  // namespace
 
-std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped) {
+std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped,
+                                 std::vector<std::size_t>* withoutTab) {
   std::vector<AddOnTool> tools;
   skipped = 0;
   txt::Reader in(bytes);
@@ -26,6 +27,7 @@ std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped) {
     std::size_t tab = line.find('\t');
     if (tab == std::string::npos) {
       ++skipped;
+      if (withoutTab != nullptr) withoutTab->push_back(in.lastLine());
       continue;
     }
     tools.push_back({line.substr(0, tab), line.substr(tab + 1)});

@@ -4,6 +4,7 @@
 // upper case. A line without a tab is no tool.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,9 @@ inline constexpr const char* kToolsLoadError = "Fehler beim Laden von <zusatz.da
 
 // The tools of the file in order: each line split at its first tab (the
 // call keeps any further tabs); lines without a tab are left out, and
-// skipped counts them.
-std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped);
+// skipped counts them, and withoutTab, if given, gets their line numbers.
+std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped,
+                                 std::vector<std::size_t>* withoutTab = nullptr);
 // The file: per tool the name, a tab and the call in upper case (Windows-1252).
 std::string toolBytes(const std::vector<AddOnTool>& tools);
 

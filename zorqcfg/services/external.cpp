@@ -59,7 +59,7 @@ txt::Status readPrograms(const std::string& bytes, std::vector<ExternalProgram>&
   txt::Reader in(bytes);
   while (in.more()) {
     if (programs.size() >= kMaxPrograms) {
-      in.fail("more than 301 records");
+      in.failAtNextLine("mehr als 301 Programme");
       break;
     }
     programs.emplace_back();

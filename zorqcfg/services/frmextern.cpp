@@ -194,7 +194,7 @@ void frmextern::dateiClick() {
 
 void frmextern::gruppeClick() {
   if (!model_.editable()) return;
-  if (auto group = ExternalPrograms::groupForPicker(ctx_.pickers.pickGroup()))
+  if (auto group = ExternalPrograms::groupForPicker(ctx_.pickers.pickGroup(ItemText(IDE_FRMEXTERN_GRUPPE))))
     SetItemText(IDE_FRMEXTERN_GRUPPE, *group);
 }
 

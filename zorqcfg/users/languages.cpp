@@ -31,10 +31,15 @@ txt::Status Languages::load(plat::FileSystem& fs, const Installation& where) {
   return backup_ ? txt::Status::Fail(kLanguageLoadError) : txt::Status::Ok();
 }
 
-txt::Status Languages::save(plat::FileSystem& fs, const Installation& where) {
+std::string languageBytes(const LanguageNames& names) {
   txt::Writer out;
   for (const std::string& name : names) out.line(name);
-  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kLanguageFile), out.bytes(), {backup_}); !s)
+  return out.bytes();
+}
+
+txt::Status Languages::save(plat::FileSystem& fs, const Installation& where) {
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kLanguageFile), languageBytes(names), {backup_});
+      !s)
     return txt::Status::Fail(plat::saveErrorMessage(kLanguageFile, s));
   backup_ = false;
   return txt::Status::Ok();

@@ -21,6 +21,8 @@ using LanguageNames = std::array<std::string, kLanguageSlots>;
 
 // Fills the slots from the first; stops at the first line missing.
 txt::Status readLanguages(const std::string& bytes, LanguageNames& names);
+// The five lines as "OK" writes them.
+std::string languageBytes(const LanguageNames& names);
 
 // The command line that opens a language's file in the text editor, or
 // nothing for an empty name. The name is taken as it stands, saved or not,

@@ -1,11 +1,15 @@
-// A stand-in for the native unit tests: "\" in paths becomes "/", and a
-// file whose name starts with a dot counts as hidden, as Wine shows it.
+// A stand-in for the native unit tests and the native settings checker: "\"
+// in paths becomes "/", a name is found without regard to case, and a file
+// whose name starts with a dot counts as hidden, as Wine shows them.
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <strings.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,10 +20,48 @@ namespace plat {
 
 namespace {
 
+bool there(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// The entry of dir whose name equals name but for the case of its letters,
+// or name itself.
+std::string caseVariant(const std::string& dir, const std::string& name) {
+  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (d == nullptr) return name;
+  std::string found = name;
+  while (const dirent* entry = ::readdir(d)) {
+    if (::strcasecmp(entry->d_name, name.c_str()) == 0) {
+      found = entry->d_name;
+      break;
+    }
+  }
+  ::closedir(d);
+  return found;
+}
+
+// The path as this file system names it. A part that does not exist as
+// written is looked for without regard to case, as Windows and Wine find
+// it: a box installed under Wine may hold DATEN\MAIN.TXT where the programs
+// ask for daten\main.txt. Parts that do not exist at all stay as written.
 std::string local(std::string path) {
   for (char& c : path)
     if (c == '\\') c = '/';
-  return path;
+  if (there(path)) return path;
+  std::string resolved;
+  std::size_t start = 0;
+  if (!path.empty() && path[0] == '/') resolved = "/", start = 1;
+  while (start <= path.size()) {
+    std::size_t end = std::min(path.find('/', start), path.size());
+    std::string part = path.substr(start, end - start);
+    if (!part.empty() && part != "." && part != ".." && !there(resolved + part))
+      part = caseVariant(resolved, part);
+    resolved += part;
+    if (end < path.size()) resolved += '/';
+    start = end + 1;
+  }
+  return resolved;
 }
 
 txt::Status errnoError(const char* what, const std::string& path) {

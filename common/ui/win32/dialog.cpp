@@ -118,7 +118,14 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 INT_PTR Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_INITDIALOG: return OnInit() ? TRUE : FALSE;
+    case WM_INITDIALOG: {
+      // Every window opens over its owner; OnInit may place it otherwise.
+      CentreOver(hwnd_, GetWindow(hwnd_, GW_OWNER));
+      const bool focusDefault = OnInit();
+      // Keyboard users see where the focus is from the start.
+      SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+      return focusDefault ? TRUE : FALSE;
+    }
     case WM_COMMAND: return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lp);
@@ -181,6 +188,25 @@ ModalScope::~ModalScope() {
   const std::vector<Dialog*> dialogs = alive();
   for (Dialog* d : dialogs)
     if (isAlive(d) && d->endPending_ && !d->WaitsForLoop()) d->End(d->pendingResult_);
+}
+
+void CentreOver(HWND window, HWND owner) {
+  const bool overOwner = owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(overOwner ? owner : window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT work = monitor.rcWork;
+  RECT around = work, own;
+  if (overOwner) GetWindowRect(owner, &around);
+  GetWindowRect(window, &own);
+  const long width = own.right - own.left, height = own.bottom - own.top;
+  long left = around.left + (around.right - around.left - width) / 2;
+  long top = around.top + (around.bottom - around.top - height) / 2;
+  // Whole on the monitor; a window larger than it keeps its top left corner.
+  left = std::max(work.left, std::min(left, work.right - width));
+  top = std::max(work.top, std::min(top, work.bottom - height));
+  SetWindowPos(window, nullptr, static_cast<int>(left), static_cast<int>(top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::string WindowText(HWND hwnd) {

@@ -121,6 +121,10 @@ class ModalScope {
   std::vector<Dialog*> waiting_;
 };
 
+// Puts window in the middle of owner, or of its monitor's work area when
+// there is no visible owner, and keeps it whole on that monitor.
+void CentreOver(HWND window, HWND owner);
+
 // Window text in Windows-1252.
 std::string WindowText(HWND hwnd);
 void SetWindowTextCp(HWND hwnd, const std::string& text);

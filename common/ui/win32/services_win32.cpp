@@ -23,6 +23,7 @@ UINT buttonFlag(Buttons buttons) {
   switch (buttons) {
     case Buttons::YesNo: return MB_YESNO;
     case Buttons::OkCancel: return MB_OKCANCEL;
+    case Buttons::YesNoCancel: return MB_YESNOCANCEL;
     case Buttons::Ok: break;
   }
   return MB_OK;

@@ -50,6 +50,19 @@ TEST(FileExists, WildcardsMatchOrdinaryFilesOnly) {
   EXPECT_FALSE(plat::FileExists(fs, dir.file("*.wav")));  // only a folder matches
 }
 
+TEST(FileSystem, NamesAreFoundWithoutRegardToCase) {
+  // As Windows and Wine find them: a box copied from a DOS disk may hold
+  // DATEN\MAIN.TXT.
+  TempDir dir;
+  dir.write("DATEN\\Main.TXT", "x");
+  plat::FileSystem& fs = plat::localFileSystem();
+  std::string bytes;
+  EXPECT_TRUE(plat::FileExists(fs, dir.file("daten\\main.txt")));
+  EXPECT_TRUE(fs.readAll(dir.file("daten\\main.txt"), bytes).ok());
+  EXPECT_EQ(bytes, "x");
+  EXPECT_FALSE(plat::FileExists(fs, dir.file("daten\\fehlt.txt")));
+}
+
 TEST(FileSystem, ReadWriteKeepEveryByte) {
   TempDir dir;
   auto& fs = plat::localFileSystem();

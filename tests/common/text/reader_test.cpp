@@ -83,8 +83,37 @@ TEST(Reader, FirstFailureStopsEverythingAfterIt) {
   EXPECT_EQ(n, 11);
   EXPECT_EQ(m, 12);
   EXPECT_TRUE(r.failed());
-  EXPECT_NE(r.status().error.find("line 3"), std::string::npos);
+  EXPECT_EQ(r.status().line, 3u);
+  EXPECT_EQ(r.status().error, "Zeile 3: \"x\" ist keine Zahl");
   EXPECT_FALSE(r.more());
+}
+
+TEST(Reader, FailuresNameTheirLineAndWhatWasWrongInGerman) {
+  std::uint8_t small = 0;
+  txt::Reader range(" 1 \r\n300\r\n");
+  range.number(small);
+  EXPECT_FALSE(range.number(small));
+  EXPECT_EQ(range.status().line, 2u);
+  EXPECT_EQ(range.status().error, "Zeile 2: \"300\" liegt nicht zwischen 0 und 255");
+
+  // A value refused from outside blames the line it came from, a record too
+  // many the line after it; the end of the data blames the line missing.
+  std::string s;
+  txt::Reader refused("a\r\nb\r\n");
+  refused.line(s);
+  refused.fail("\"a\" passt nicht");
+  EXPECT_EQ(refused.status().error, "Zeile 1: \"a\" passt nicht");
+  txt::Reader tooMany("a\r\nb\r\n");
+  tooMany.line(s);
+  tooMany.failAtNextLine("zu viele");
+  EXPECT_EQ(tooMany.status().line, 2u);
+  txt::Reader shortFile("a\r\n");
+  shortFile.line(s);
+  shortFile.line(s);
+  EXPECT_EQ(shortFile.status().error, "Zeile 2: fehlt (die Datei endet vorher)");
+
+  EXPECT_EQ(txt::quoted(std::string(50, 'x')), "\"" + std::string(40, 'x') + "...\"");
+  EXPECT_TRUE(txt::Status::Fail("Fehler beim Laden von <x>").line == 0);
 }
 
 TEST(Reader, TextFieldsQuotedOrNot) {

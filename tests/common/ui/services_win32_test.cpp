@@ -6,6 +6,7 @@
 #include "ui/win32/common_ids.h"
 #include "ui/win32/dialog.h"
 #include "win32/view_driver.h"
+#include "win32/window_rules.h"
 
 namespace {
 
@@ -39,6 +40,26 @@ TEST(Win32Services, InputBoxGivesTheTypedTextOrNothing) {
                                                                                              "dwest"));
   cancel = true;
   EXPECT_EQ(services.input("Name des Presets?", "Preset", "alt"), std::nullopt);
+}
+
+// The field follows its prompt in tab order: a screen reader reads the
+// prompt as the field's name, and Tab goes from the field to the buttons.
+TEST(Win32Services, TheInputBoxFieldIsNamedByItsPrompt) {
+  ui::Win32Services services;
+  std::string name;
+  HWND first = nullptr, field = nullptr;
+  std::vector<std::string> faults;
+  BoxAnswerer answerer({}, [&](HWND box) {
+    field = GetDlgItem(box, 102);
+    name = testing_support::accessibleName(field);
+    first = GetNextDlgTabItem(box, nullptr, FALSE);
+    faults = testing_support::accessKeyFaults(testing_support::controlsOf(box));
+    testing_support::click(box, IDCANCEL);
+  });
+  services.input("Name des Presets?", "Preset", "alt");
+  EXPECT_EQ(name, "Name des Presets?");
+  EXPECT_EQ(first, field);
+  EXPECT_TRUE(faults.empty());
 }
 
 // A modeless window of the program; kAsk makes it ask a question, as a

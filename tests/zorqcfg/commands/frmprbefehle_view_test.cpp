@@ -2,6 +2,7 @@
 // and "Abbruch".
 #include "commands/frmprbefehle.h"
 
+#include <objbase.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include "commands/frmprbefehle_ids.h"
 #include "view_context.h"
 #include "win32/view_driver.h"
+#include "win32/window_rules.h"
 
 namespace {
 
@@ -106,6 +108,8 @@ TEST_F(EditorView, OkWritesTheTypedLevelsAndTheChosenGroups) {
   clickGroup(0);  // "Keine Gruppe"
   EXPECT_EQ(group(0), "<<keine>>");
   EXPECT_EQ(pickers.groupCalls, 4);
+  // The picker opens on the command's group.
+  EXPECT_EQ(pickers.groupsShown, (std::vector<std::string>{"", "Sysops", "", "Mitglieder"}));
 
   click(d, IDB_FRMPRBEFEHLE_OK);
   EXPECT_FALSE(dialog->IsOpen());
@@ -212,6 +216,20 @@ TEST_F(EditorView, EnterSavesAndEscapeCancels) {
   SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_FALSE(dialog->IsOpen());
   EXPECT_TRUE(dir.exists("daten\\befehle.txt"));
+}
+
+// A screen reader names each group button by its command, not by the
+// group it shows; the level field by the command's label.
+TEST_F(EditorView, ScreenReadersNameTheGroupButtonsByTheirCommand) {
+  CoInitialize(nullptr);
+  HWND d = open();
+  EXPECT_EQ(accessibleName(GetDlgItem(d, IDB_FRMPRBEFEHLE_GRUPPE + kLesen)), "Lesen");
+  EXPECT_EQ(accessibleName(GetDlgItem(d, IDB_FRMPRBEFEHLE_GRUPPE + 22)), "L\xf6schen");
+  EXPECT_EQ(accessibleName(level(kLesen)), "Lesen");
+  EXPECT_EQ(group(kLesen), "<<keine>>");
+  for (const std::string& fault : accessKeyFaults(controlsOf(d))) ADD_FAILURE() << fault;
+  dialog.reset();
+  CoUninitialize();
 }
 
 }  // namespace

@@ -29,7 +29,11 @@ class FakePickers : public zorq::Pickers {
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
   std::string pickUser() override { return next(users, userCalls); }
-  std::string pickGroup() override { return next(groups, groupCalls); }
+  std::vector<std::string> groupsShown;  // the current group each call preselected
+  std::string pickGroup(const std::string& current) override {
+    groupsShown.push_back(current);
+    return next(groups, groupCalls);
+  }
   std::string pickCommand() override { return next(commands, commandCalls); }
   int pickPort() override {
     ++portCalls;

@@ -3,9 +3,11 @@
 #include "core/haupt.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 
 #include "commands/frmprbefehle_ids.h"
@@ -19,6 +21,7 @@
 #include "faulty_fs.h"
 #include "temp_dir.h"
 #include "win32/view_driver.h"
+#include "win32/window_rules.h"
 
 namespace {
 
@@ -33,7 +36,7 @@ struct FakePickers : zorq::Pickers {
   }
   std::string pickFile(const std::string&) override { return {}; }
   std::string pickUser() override { return {}; }
-  std::string pickGroup() override { return "@"; }
+  std::string pickGroup(const std::string&) override { return "@"; }
   std::string pickCommand() override { return {}; }
   int pickPort() override { return -1; }
   std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
@@ -390,9 +393,10 @@ TEST_F(Haupt, AbbruchAndTheCloseBoxWriteNothing) {
     type(w, IDE_HAUPT_BOXNAME, "Neue Box");
     SendMessageW(w, WM_COMMAND, IDCANCEL, 0);  // Esc does not end the editor
     ASSERT_TRUE(IsWindow(w));
-    if (closeBox)
+    if (closeBox) {
+      ui.answers = {ui::Answer::No};  // "Änderungen speichern?"
       SendMessageW(w, WM_CLOSE, 0, 0);
-    else
+    } else
       click(w, IDB_HAUPT_ABBRUCH);
     pump();
     EXPECT_FALSE(IsWindow(w));
@@ -454,6 +458,143 @@ TEST_F(Haupt, TabRunsTopToBottom) {
   expected.push_back(IDB_HAUPT_ABBRUCH);
   expected.push_back(IDB_HAUPT_ENDE);
   EXPECT_EQ(order, expected);
+}
+
+// The close box after changes asks; "Ja" is "Ende", "Nein" is "Abbruch",
+// "Abbrechen" stays. Without changes it closes at once.
+TEST_F(Haupt, TheCloseBoxAsksOnlyAfterChanges) {
+  HWND w = open();
+  SendMessageW(w, WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_EQ(box.read("daten\\main.txt"), kDemoMain);
+
+  w = open();
+  type(w, IDE_HAUPT_BOXNAME, "Neue Box");
+  ui.answers = {ui::Answer::Cancel};
+  SendMessageW(w, WM_CLOSE, 0, 0);
+  pump();
+  ASSERT_TRUE(IsWindow(w));
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "\xc4nderungen speichern?");
+  EXPECT_EQ(ui.shown[0].buttons, ui::Buttons::YesNoCancel);
+  EXPECT_EQ(textOf(w, IDE_HAUPT_BOXNAME), "Neue Box");
+  EXPECT_EQ(box.read("daten\\main.txt"), kDemoMain);
+
+  ui.answers = {ui::Answer::Yes};
+  SendMessageW(w, WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(box.read("daten\\main.txt").substr(0, 8), "Neue Box");
+  EXPECT_TRUE(system.findAtom("ZORQRELOAD"));
+}
+
+// A change another dialog made to the shared record counts, and so does the
+// network number; a typed text that is typed back does not.
+TEST_F(Haupt, TheCloseBoxCountsEveryChangeThatEndeWouldWrite) {
+  HWND w = open();
+  type(w, IDE_HAUPT_SYSOPNAME, "Neu");
+  type(w, IDE_HAUPT_SYSOPNAME, "Sysop");
+  SendMessageW(w, WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_TRUE(ui.shown.empty());
+
+  for (int change = 0; change < 2; ++change) {
+    ui.shown.clear();
+    w = open();
+    if (change == 0) settings.maxBriefe = "9999";  // "Speicher" confirmed
+    if (change == 1) slide(w, IDC_HAUPT_NETZWERK, 5);
+    ui.answers = {ui::Answer::No};
+    SendMessageW(w, WM_CLOSE, 0, 0);
+    pump();
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(ui.shown.size(), 1u) << change;
+    EXPECT_EQ(box.read("daten\\main.txt"), kDemoMain);
+  }
+}
+
+TEST_F(Haupt, EveryButtonAndCheckBoxHasItsOwnAccessKey) {
+  HWND w = open();
+  for (const std::string& fault : accessKeyFaults(controlsOf(w))) ADD_FAILURE() << fault;
+  EXPECT_EQ(textOf(w, IDB_HAUPT_DIALOG + 15), "Zusatztoo&ls im Server");
+  EXPECT_EQ(textOf(w, IDB_HAUPT_DIALOG + 12), "&Voreinstellungen f\xfcr neuen User");
+  // Alt+letter presses the button: "Sonsti&ges" reaches its dialog.
+  zorq::DialogButtons buttons = zorq::dialogButtons();
+  buttons[16].factory = makeTestDialog;
+  window.reset();
+  w = open(buttons);
+  made = 0;
+  MSG alt{w, WM_SYSCHAR, 'g', 1 << 29, 0, {}};
+  IsDialogMessageW(w, &alt);
+  pump();
+  EXPECT_EQ(made, 1);
+}
+
+TEST_F(Haupt, ScreenReadersNameEachControlByItsLabel) {
+  CoInitialize(nullptr);
+  HWND w = open();
+  EXPECT_EQ(accessibleName(GetDlgItem(w, IDE_HAUPT_BOXNAME)), "Boxname");
+  EXPECT_EQ(accessibleName(GetDlgItem(w, IDC_HAUPT_KOMMENTAR)), "Kommentar");
+  EXPECT_EQ(accessibleName(GetDlgItem(w, IDC_HAUPT_RAUSNACH)), "Raus nach");
+  EXPECT_EQ(accessibleName(GetDlgItem(w, IDE_HAUPT_NETZWERK)), "Netzwerk #");
+  EXPECT_EQ(accessibleName(GetDlgItem(w, IDC_HAUPT_NETZWERK)), "Netzwerk #");
+  EXPECT_EQ(accessibleName(GetDlgItem(w, IDB_HAUPT_NETZPFAD)), "Netzpfad w\xe4hlen");
+  EXPECT_EQ(accessibleName(GetDlgItem(w, IDX_HAUPT_FILEID)), "FileId.diz Extraktor");
+  window.reset();
+  CoUninitialize();
+}
+
+RECT rectOf(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  return r;
+}
+
+RECT workAreaOf(HWND w) {
+  MONITORINFO m{};
+  m.cbSize = sizeof m;
+  GetMonitorInfoW(MonitorFromWindow(w, MONITOR_DEFAULTTONEAREST), &m);
+  return m.rcWork;
+}
+
+void expectCentredOver(HWND dialog, const RECT& over) {
+  RECT d = rectOf(dialog);
+  EXPECT_LE(std::abs((d.left + d.right) - (over.left + over.right)), 2);
+  EXPECT_LE(std::abs((d.top + d.bottom) - (over.top + over.bottom)), 2);
+}
+
+void expectOnItsMonitor(HWND w) {
+  RECT r = rectOf(w), work = workAreaOf(w);
+  EXPECT_GE(r.left, work.left);
+  EXPECT_GE(r.top, work.top);
+  EXPECT_LE(r.right, work.right);
+  EXPECT_LE(r.bottom, work.bottom);
+}
+
+// The main window opens in the middle of its screen, a dialog in the middle
+// of the main window, and a dialog of a window at the screen's edge stays
+// whole on the screen.
+TEST_F(Haupt, WindowsOpenCentredAndWholeOnTheirMonitor) {
+  zorq::DialogButtons buttons = zorq::dialogButtons();
+  buttons[9].factory = makeTestDialog;
+  HWND w = open(buttons);
+  expectCentredOver(w, workAreaOf(w));
+  click(w, IDB_HAUPT_DIALOG + 9);
+  ASSERT_NE(window->openDialog(9), nullptr);
+  HWND dialog = window->openDialog(9)->hwnd();
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), w);
+  expectCentredOver(dialog, rectOf(w));
+  expectOnItsMonitor(dialog);
+  window->openDialog(9)->End(IDCANCEL);
+  pump();
+
+  const RECT work = workAreaOf(w);
+  SetWindowPos(w, nullptr, work.right - 60, work.bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  click(w, IDB_HAUPT_DIALOG + 9);
+  ASSERT_NE(window->openDialog(9), nullptr);
+  expectOnItsMonitor(window->openDialog(9)->hwnd());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The four pickers, shown modally and answered from their own modal loop as
 // a user would.
 #include <windows.h>
+#include <objbase.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "fake_ui.h"
 #include "temp_dir.h"
 #include "win32/view_driver.h"
+#include "win32/window_rules.h"
 
 namespace {
 
@@ -33,6 +35,17 @@ void holdFocus(HWND dialog, int id) {
     if (GetFocus() != control) Sleep(20);
   }
   ASSERT_EQ(GetFocus(), control);
+}
+
+// A key pressed in a control of a dialog, through the dialog's keyboard
+// handling as the message loop would.
+void pressKey(HWND dialog, HWND control, WPARAM key) {
+  MSG msg{control, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
+  if (!IsDialogMessageW(dialog, &msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  pump();
 }
 
 // A picker the play left open would wait for ever: close it a little later,
@@ -200,13 +213,18 @@ TEST_F(Pickers, DirectoryPickerAnswersTheOpenDirectoryWithABackslash) {
   EXPECT_EQ(run(picker,
                 [](HWND d) {
                   doubleClick(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "BOX"));
-                  // Enter in the tree opens the selected row, as a double click does.
-                  choose(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "UNTEN"));
-                  holdFocus(d, IDL_FRMDIR_TREE);
-                  SendMessageW(d, WM_COMMAND, IDB_FRMDIR_OK, 0);
+                  doubleClick(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "UNTEN"));
                   click(d, IDB_FRMDIR_OK);
                 }),
             box.file("BOX\\UNTEN\\"));
+
+  // "OK" answers the directory open in the tree, not a row merely selected.
+  EXPECT_EQ(run(picker,
+                [](HWND d) {
+                  choose(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "BOX"));
+                  click(d, IDB_FRMDIR_OK);
+                }),
+            box.path());
 
   // The root of the drive: one backslash only.
   std::string root = run(picker, [](HWND d) {
@@ -276,6 +294,107 @@ TEST_F(Pickers, FilePickerFollowsTheDirectoryTree) {
             box.file("SOUND\\ruf.wav"));
 }
 
+// Enter right after opening answers the caller's group; a group the file no
+// longer lists is not replaced by a stray Enter.
+TEST_F(Pickers, GroupPickerPreselectsTheCallersGroup) {
+  box.write("daten\\gruppen.dat", group("Mitglieder", "") + group("Spieler", ""));
+  for (auto [current, answer] : {std::pair{"Spieler", "Spieler"}, std::pair{"", ""}}) {
+    zorq::frmselgru picker(fs, where, ui, current);
+    int selected = -2;
+    EXPECT_EQ(run(picker,
+                  [&](HWND d) {
+                    HWND list = GetDlgItem(d, IDL_FRMSELGRU_GROUPS);
+                    selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+                    pressKey(d, list, VK_RETURN);
+                  }),
+              answer);
+    EXPECT_EQ(selected, *current == '\0' ? 0 : 2);
+  }
+  zorq::frmselgru gone(fs, where, ui, "Weg");
+  bool stillOpen = false;
+  EXPECT_EQ(run(gone,
+                [&](HWND d) {
+                  pressKey(d, GetDlgItem(d, IDL_FRMSELGRU_GROUPS), VK_RETURN);
+                  stillOpen = IsWindow(d) && IsWindowVisible(d);
+                  click(d, IDB_FRMSELGRU_ABBRUCH);
+                }),
+            "@");
+  EXPECT_TRUE(stillOpen);
+
+  // A click on the preselected row chooses it, though it changes no selection.
+  zorq::frmselgru clicked(fs, where, ui, "Mitglieder");
+  EXPECT_EQ(run(clicked,
+                [](HWND d) {
+                  HWND list = GetDlgItem(d, IDL_FRMSELGRU_GROUPS);
+                  RECT row;
+                  SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+                  const LPARAM at = MAKELPARAM(row.left + 3, row.top + 2);
+                  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+                  SendMessageW(list, WM_LBUTTONUP, 0, at);
+                }),
+            "Mitglieder");
+}
+
+// With the keyboard: Right opens the selected folder, Left its parent, and
+// Enter in the tree answers the folder the cursor is on.
+TEST_F(Pickers, DirectoryPickerByKeyboard) {
+  std::filesystem::create_directories(box.file("BOX\\UNTEN"));
+  std::filesystem::create_directories(box.file("BOX\\DANEBEN"));
+  zorq::frmdir picker(box.path(), ui);
+  EXPECT_EQ(run(picker,
+                [](HWND d) {
+                  HWND tree = GetDlgItem(d, IDL_FRMDIR_TREE);
+                  holdFocus(d, IDL_FRMDIR_TREE);
+                  SendMessageW(tree, LB_SETCURSEL, rowOf(d, IDL_FRMDIR_TREE, "BOX"), 0);
+                  SendMessageW(tree, WM_KEYDOWN, VK_RIGHT, 0);  // opens BOX
+                  SendMessageW(tree, LB_SETCURSEL, rowOf(d, IDL_FRMDIR_TREE, "UNTEN"), 0);
+                  SendMessageW(tree, WM_KEYDOWN, VK_RIGHT, 0);  // opens UNTEN
+                  SendMessageW(tree, WM_KEYDOWN, VK_LEFT, 0);   // back to BOX
+                  SendMessageW(tree, LB_SETCURSEL, rowOf(d, IDL_FRMDIR_TREE, "DANEBEN"), 0);
+                  pressKey(d, tree, VK_RETURN);
+                }),
+            box.file("BOX\\DANEBEN\\"));
+}
+
+// Enter in the user picker's list and in the file picker's file list
+// answers the selected row.
+TEST_F(Pickers, EnterInAPickersListAnswersTheSelection) {
+  box.write("daten\\user.dat", "SYSOP\r\nMEIER\r\n");
+  zorq::frmselus users(fs, where, ui);
+  EXPECT_EQ(run(users,
+                [](HWND d) {
+                  holdFocus(d, IDL_FRMSELUS_USERS);
+                  SendMessageW(GetDlgItem(d, IDL_FRMSELUS_USERS), LB_SETCURSEL, 1, 0);
+                  pressKey(d, GetDlgItem(d, IDL_FRMSELUS_USERS), VK_RETURN);
+                }),
+            "MEIER");
+  box.write("a.wav", "RIFF");
+  box.write("b.wav", "RIFF");
+  zorq::frmfile files(box.path(), "*.wav", ui);
+  EXPECT_EQ(run(files,
+                [](HWND d) {
+                  holdFocus(d, IDL_FRMFILE_FILES);
+                  SendMessageW(GetDlgItem(d, IDL_FRMFILE_FILES), LB_SETCURSEL, 1, 0);
+                  pressKey(d, GetDlgItem(d, IDL_FRMFILE_FILES), VK_RETURN);
+                }),
+            box.file("b.wav"));
+}
+
+// The directory picker's lists are named by their labels.
+TEST_F(Pickers, TheDirectoryPickersListsHaveNames) {
+  CoInitialize(nullptr);
+  zorq::frmdir picker(box.path(), ui);
+  std::string drives, tree;
+  run(picker, [&](HWND d) {
+    drives = accessibleName(GetDlgItem(d, IDC_FRMDIR_DRIVES));
+    tree = accessibleName(GetDlgItem(d, IDL_FRMDIR_TREE));
+    click(d, IDB_FRMDIR_ABBRUCH);
+  });
+  EXPECT_EQ(drives, "Laufwerk");
+  EXPECT_EQ(tree, "Directory");
+  CoUninitialize();
+}
+
 // A folder or file whose name has a character Windows-1252 lacks (here the
 // Cyrillic Zhe) cannot be stored in a settings file: choosing it is refused
 // with a message that names it, and the picker stays open.
@@ -309,7 +428,7 @@ TEST_F(Pickers, NamesOutsideWindows1252AreRefusedAndThePickerStaysOpen) {
                   doubleClick(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "?urnal"));
                   choose(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, "?urnal"));
                   holdFocus(d, IDL_FRMDIR_TREE);
-                  SendMessageW(d, WM_COMMAND, IDOK, 0);  // Enter on the row
+                  pressKey(d, GetDlgItem(d, IDL_FRMDIR_TREE), VK_RETURN);  // Enter on the row
                   stayedOpen = IsWindowVisible(d);
                   choose(d, IDL_FRMDIR_TREE, rowOf(d, IDL_FRMDIR_TREE, start.substr(start.rfind('\\') + 1)));
                   click(d, IDB_FRMDIR_OK);

@@ -29,7 +29,7 @@ struct NoPickers : zorq::Pickers {
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
   std::string pickUser() override { return {}; }
-  std::string pickGroup() override { return {}; }
+  std::string pickGroup(const std::string&) override { return {}; }
   std::string pickCommand() override { return {}; }
   int pickPort() override { return -1; }
   std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
@@ -76,6 +76,29 @@ TEST_F(Screenshot, MainWindow) {
   ASSERT_TRUE(window.Create(nullptr));
   focus(window.hwnd(), GetDlgCtrlID(fieldOf(window.hwnd(), "Sysopname")));
   EXPECT_TRUE(saveScreenshot(window.hwnd(), folder + "haupt.bmp"));
+}
+
+// The main window with the directory picker open over it, named by the
+// screen's dpi: scripts/screenshots takes it at 96 and at 144 dpi.
+TEST_F(Screenshot, MainWindowWithAPicker) {
+  zorq::loadAtStart(ctx.fs, where, settings, ui);
+  zorq::haupt window(ctx, {});
+  ASSERT_TRUE(window.Create(nullptr));
+  redrawNow(window.hwnd());
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  zorq::frmdir picker(box.path() + "daten", ui);
+  BoxAnswerer answerer({}, [&](HWND d) {
+    RECT main, over, both;
+    GetWindowRect(window.hwnd(), &main);
+    GetWindowRect(d, &over);
+    UnionRect(&both, &main, &over);
+    redrawNow(d);
+    EXPECT_TRUE(saveScreenArea(both, folder + "haupt-frmdir-" + std::to_string(dpi) + ".bmp"));
+    EndDialog(d, IDCANCEL);
+  });
+  picker.DoModal(window.hwnd());
 }
 
 TEST_F(Screenshot, DirectoryPicker) {

@@ -42,7 +42,7 @@ class SchedulePickers : public zorq::Pickers {
     return next(netBoxes);
   }
   std::string pickUser() override { return {}; }
-  std::string pickGroup() override { return {}; }
+  std::string pickGroup(const std::string&) override { return {}; }
   std::string pickCommand() override { return {}; }
 
  private:
