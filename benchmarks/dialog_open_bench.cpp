@@ -30,7 +30,7 @@ struct NoPickers : zorq::Pickers {
   std::string pickDirectory() override { return {}; }
   std::string pickFile(const std::string&) override { return {}; }
   std::string pickUser() override { return {}; }
-  std::string pickGroup() override { return {}; }
+  std::string pickGroup(const std::string&) override { return {}; }
   std::string pickCommand() override { return {}; }
   int pickPort() override { return -1; }
   std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
