@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "commands/befehle.h"
+#include "platform/filesystem.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 
@@ -88,7 +89,14 @@ TEST(KillDuringSave, EveryFileIsWholeOldOrWholeNewAndTheNextStartCleansUp) {
   ExeRun editor(testing_support::zorqcfgExe());
   ASSERT_NE(editor.waitWindow(""), nullptr);
   EXPECT_TRUE(editor.noMessageBox());
-  EXPECT_TRUE(leftovers(box.dir() + "daten\\").empty());
+  // Wine hands out process ids again soon: a leftover whose id now belongs
+  // to a running program is kept, as it might be that program's. Every
+  // other one is gone.
+  for (const std::string& name : leftovers(box.dir() + "daten\\")) {
+    const std::string id = name.substr(name.rfind('.', name.size() - 6) + 1);
+    EXPECT_TRUE(plat::processRunning(std::stoul(id.substr(0, id.find('-'))))) << "left behind: " << name;
+  }
+  EXPECT_FALSE(box.exists("daten\\main.txt.999999-1.new~"));
 }
 
 }  // namespace
