@@ -130,13 +130,6 @@ void frmdomain::wahlClick() {
 }
 
 // "OK": save and close; a failed save is told and the dialog stays open.
-void frmdomain::OnOK() {
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where);
-  if (!saved.ok()) {
-    ctx_.ui.notice(saved.error);
-    return;
-  }
-  End(IDOK);
-}
+void frmdomain::OnOK() { EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui); }
 
 }  // namespace zorq

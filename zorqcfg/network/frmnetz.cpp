@@ -113,12 +113,7 @@ void frmnetz::gruppeClick() {
 // "OK": save and close; a failed save is told and the dialog stays open.
 void frmnetz::OnOK() {
   getdata();
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where);
-  if (!saved.ok()) {
-    ctx_.ui.notice(saved.error);
-    return;
-  }
-  End(IDOK);
+  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
 }
 
 }  // namespace zorq

@@ -87,12 +87,7 @@ void frmprpacker::vorherigerClick() {
 // "OK": save and close; a failed save is told and the dialog stays open.
 void frmprpacker::OnOK() {
   getdata();
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where);
-  if (!saved.ok()) {
-    ctx_.ui.notice(saved.error);
-    return;
-  }
-  End(IDOK);
+  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
 }
 
 }  // namespace zorq

@@ -141,12 +141,7 @@ void frmmodem2::voreinstellungen() {
 void frmmodem2::OnOK() {
   getdata();
   if (buffersTooLarge(model_.values)) ctx_.ui.notice(kBufferWarning);
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where);
-  if (!saved.ok()) {
-    ctx_.ui.notice(saved.error);
-    return;
-  }
-  End(IDOK);
+  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
 }
 
 }  // namespace zorq

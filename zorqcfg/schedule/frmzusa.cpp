@@ -100,13 +100,6 @@ void frmzusa::wahlClick() {
 }
 
 // "OK": save and close; a failed save is told and the dialog stays open.
-void frmzusa::OnOK() {
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where);
-  if (!saved.ok()) {
-    ctx_.ui.notice(saved.error);
-    return;
-  }
-  End(IDOK);
-}
+void frmzusa::OnOK() { EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui); }
 
 }  // namespace zorq

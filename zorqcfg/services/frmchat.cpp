@@ -70,12 +70,7 @@ void frmchat::auswahlClick(std::size_t row) {
 // "OK": save and close; a failed save is told and the dialog stays open.
 void frmchat::OnOK() {
   getdata();
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where);
-  if (!saved.ok()) {
-    ctx_.ui.notice(saved.error);
-    return;
-  }
-  End(IDOK);
+  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
 }
 
 }  // namespace zorq

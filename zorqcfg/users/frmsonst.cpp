@@ -77,12 +77,7 @@ void frmsonst::OnOK() {
     return;
   }
   model_.importComment = ItemText(IDE_FRMSONST_KOMMENTAR);
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where, ctx_.settings);
-  if (!saved.ok()) {
-    ctx_.ui.notice(saved.error);
-    return;
-  }
-  End(IDOK);
+  EndIfSaved(model_.save(ctx_.fs, ctx_.where, ctx_.settings), ctx_.ui);
 }
 
 }  // namespace zorq

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/wide.h"
+#include "ui/services.h"
 
 namespace ui {
 
@@ -227,5 +228,13 @@ void Dialog::EnableItem(int id, bool enable) { EnableWindow(Item(id), enable ? T
 void Dialog::ShowItem(int id, bool show) { ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE); }
 void Dialog::SetCaption(const std::string& text) { SetWindowTextCp(hwnd_, text); }
 std::string Dialog::Caption() const { return WindowText(hwnd_); }
+
+void Dialog::EndIfSaved(const txt::Status& saved, Services& ui) {
+  if (!saved.ok()) {
+    ui.notice(saved.error);
+    return;
+  }
+  End(IDOK);
+}
 
 }  // namespace ui

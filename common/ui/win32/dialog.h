@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "text/status.h"
+
 namespace ui {
+
+class Services;
 
 class Dialog {
  public:
@@ -67,6 +71,9 @@ class Dialog {
   virtual void OnOK() { End(IDOK); }
   virtual void OnCancel() { End(IDCANCEL); }
   virtual void OnDestroyed() {}
+  // "OK" of a dialog that writes its files: ends it when they were saved;
+  // otherwise tells the sysop why and keeps it open with the edits.
+  void EndIfSaved(const txt::Status& saved, Services& ui);
 
   // True while the controls are filled from the model, so that the change
   // notifications this causes are not taken for the user's edits.

@@ -180,6 +180,18 @@ void focus(HWND dialog, int id) {
   pump();
 }
 
+HWND focusedIn(HWND dialog) {
+  HWND now = GetFocus();
+  for (int tries = 0; (now == nullptr || !IsChild(dialog, now)) && tries < 50; ++tries) {
+    SetForegroundWindow(dialog);
+    SetActiveWindow(dialog);
+    pump();
+    now = GetFocus();
+    if (now == nullptr) Sleep(20);
+  }
+  return now;
+}
+
 std::string textOf(HWND control) { return ui::WindowText(control); }
 std::string textOf(HWND dialog, int id) { return ui::WindowText(GetDlgItem(dialog, id)); }
 

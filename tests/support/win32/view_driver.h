@@ -37,6 +37,11 @@ void doubleClick(HWND dialog, int id, int index);
 void slide(HWND dialog, int id, int position);
 // Gives the control the keyboard focus.
 void focus(HWND dialog, int id);
+// The control of dialog that has the keyboard focus. Tests share one display,
+// so another test's window may have taken the activation meanwhile: the
+// dialog is then activated again, and the dialog manager gives the focus back
+// to the control that had it.
+HWND focusedIn(HWND dialog);
 
 std::string textOf(HWND control);
 std::string textOf(HWND dialog, int id);

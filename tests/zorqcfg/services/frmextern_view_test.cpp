@@ -68,7 +68,7 @@ TEST_F(ExternView, WithoutAFileNothingCanBeEditedUntilNeu) {
   EXPECT_EQ(field("Name"), "(NEU)");
   EXPECT_EQ(field("Level"), " 0");
   EXPECT_EQ(field("Shortcut"), " 0");
-  EXPECT_EQ(GetFocus(), GetDlgItem(d, IDE_FRMEXTERN_NAME));
+  EXPECT_EQ(focusedIn(d), GetDlgItem(d, IDE_FRMEXTERN_NAME));
   type(d, IDE_FRMEXTERN_NAME, "Schach");
   EXPECT_EQ(rows(), std::vector<std::string>{"Schach"});  // at once, without a commit
 }
@@ -189,7 +189,7 @@ TEST_F(ExternView, ALevelOutsideItsByteIsRefusedAndTheEntryStaysShown) {
   EXPECT_EQ(selectedRow(), 0);
   EXPECT_EQ(field("Name"), "Schach");
   EXPECT_EQ(field("Level"), "300");
-  EXPECT_EQ(GetFocus(), GetDlgItem(d, IDE_FRMEXTERN_LEVEL));
+  EXPECT_EQ(focusedIn(d), GetDlgItem(d, IDE_FRMEXTERN_LEVEL));
 
   click(d, IDB_FRMEXTERN_SORTIEREN);
   click(d, IDB_FRMEXTERN_NEU);
@@ -203,7 +203,7 @@ TEST_F(ExternView, ALevelOutsideItsByteIsRefusedAndTheEntryStaysShown) {
   type(d, IDE_FRMEXTERN_SHORTCUT, "200");
   click(d, IDB_FRMEXTERN_OK);
   EXPECT_EQ(ui.shown.back().text, "Der Shortcut muss zwischen -128 und 127 liegen.");
-  EXPECT_EQ(GetFocus(), GetDlgItem(d, IDE_FRMEXTERN_SHORTCUT));
+  EXPECT_EQ(focusedIn(d), GetDlgItem(d, IDE_FRMEXTERN_SHORTCUT));
   type(d, IDE_FRMEXTERN_SHORTCUT, "1");
   click(d, IDB_FRMEXTERN_OK);
   EXPECT_FALSE(dialog->IsOpen());
