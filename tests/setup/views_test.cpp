@@ -128,6 +128,10 @@ TEST(GetPfad, EnterOnAFolderOpensIt) {
   BoxAnswerer driver({}, [&](HWND w) {
     HWND list = GetDlgItem(w, IDL_GETPFAD_DIR1);
     auto enter = [&] {
+      // Another test's window may have taken the activation, and with it the
+      // focus that Enter depends on.
+      focus(w, IDL_GETPFAD_DIR1);
+      focusedIn(w);
       MSG key{list, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
       IsDialogMessageW(w, &key);
       pump();
