@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/context.h"
+#include "open_timing.h"
 #include "core/frmselgru.h"
 #include "core/frmselus.h"
 #include "core/main_settings.h"
@@ -66,23 +67,8 @@ std::string users(int count) {
   return bytes;
 }
 
-double opening(const std::function<std::unique_ptr<ui::Dialog>()>& make) {
-  auto start = std::chrono::steady_clock::now();
-  std::unique_ptr<ui::Dialog> window = make();
-  window->Create(nullptr);
-  RedrawWindow(window->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const double ms =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  window.reset();
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  return ms;
-}
-
-double median(std::vector<double> times) {
-  std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-  return times[times.size() / 2];
-}
+using bench::median;
+using bench::opening;
 
 struct Box {
   std::filesystem::path root;

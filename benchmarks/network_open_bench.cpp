@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/context.h"
+#include "open_timing.h"
 #include "core/main_settings.h"
 #include "network/frmbox.h"
 #include "network/frmdomain.h"
@@ -54,25 +55,8 @@ std::string routes(int count) {
   return bytes;
 }
 
-// Opens the window, lets it paint itself whole, and closes it again; the
-// time in milliseconds.
-double opening(const std::function<std::unique_ptr<ui::Dialog>()>& make) {
-  auto start = std::chrono::steady_clock::now();
-  std::unique_ptr<ui::Dialog> window = make();
-  window->Create(nullptr);
-  RedrawWindow(window->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const double ms =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  window.reset();
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  return ms;
-}
-
-double median(std::vector<double> times) {
-  std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-  return times[times.size() / 2];
-}
+using bench::median;
+using bench::opening;
 
 // A server installation in a folder of its own, with the two files.
 struct Box {

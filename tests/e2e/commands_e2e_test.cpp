@@ -15,14 +15,6 @@ namespace {
 
 using namespace testing_support;
 
-bool waitClosed(HWND window, int timeoutMs = 10000) {
-  for (int waited = 0; waited <= timeoutMs; waited += 50) {
-    if (!IsWindow(window)) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
 // Line n (from 1) of a file replaced by text.
 std::string withLine(const std::string& bytes, int n, const std::string& text) {
   std::size_t start = 0;

@@ -12,14 +12,6 @@ namespace {
 
 using namespace testing_support;
 
-bool waitClosed(HWND window, int timeoutMs = 10000) {
-  for (int waited = 0; waited <= timeoutMs; waited += 50) {
-    if (!IsWindow(window)) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
 // Types into a field of another process as the keyboard would: the field
 // tells its dialog.
 void typeInto(HWND window, int id, const std::string& text) {

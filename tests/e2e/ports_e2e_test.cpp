@@ -13,14 +13,6 @@ namespace {
 
 using namespace testing_support;
 
-bool waitClosed(HWND window, int timeoutMs = 10000) {
-  for (int waited = 0; waited <= timeoutMs; waited += 50) {
-    if (!IsWindow(window)) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
 // Ticks or clears a check box of the program, as a click on it would.
 bool clickBox(HWND window, const std::string& caption) {
   HWND box = findByText(window, caption);

@@ -19,14 +19,6 @@ namespace {
 using namespace testing_support;
 using Names = std::vector<std::string>;
 
-bool waitClosed(HWND window, int timeoutMs = 10000) {
-  for (int waited = 0; waited <= timeoutMs; waited += 50) {
-    if (!IsWindow(window)) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
 // The entries of a list of the program. The program may be filling the list
 // anew meanwhile: an entry gone while it is read gives "(changing)".
 Names itemsOf(HWND list) {

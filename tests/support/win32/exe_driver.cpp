@@ -8,6 +8,14 @@
 
 namespace testing_support {
 
+bool waitClosed(HWND window, int timeoutMs) {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    if (!IsWindow(window)) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
 std::string windowsPath(const std::string& unixPath) {
   std::string path = "Z:" + unixPath;
   for (char& c : path)

@@ -19,6 +19,9 @@ struct MessageBoxSeen {
   std::string title, text;
 };
 
+// True once window is gone, waiting up to timeoutMs.
+bool waitClosed(HWND window, int timeoutMs = 10000);
+
 class ExeRun {
  public:
   // Starts the program (full Windows path) in workDir (its own folder when
