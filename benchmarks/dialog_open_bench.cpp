@@ -23,7 +23,6 @@
 #include "core/main_settings.h"
 #include "schedule/frmzeit.h"
 #include "services/frmextern.h"
-#include "ui/win32/services_win32.h"
 
 namespace {
 
@@ -35,6 +34,19 @@ struct NoPickers : zorq::Pickers {
   std::string pickCommand() override { return {}; }
   int pickPort() override { return -1; }
   std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
+};
+
+// Answers every question at once and remembers the last message, so that a
+// load error cannot stop the clock behind a message box.
+struct SilentServices : ui::Services {
+  std::string told;
+  ui::Answer message(const std::string& text, const std::string&, ui::Icon, ui::Buttons) override {
+    told = text;
+    return ui::Answer::Ok;
+  }
+  std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
 };
 
 std::string programs(int count) {
@@ -57,7 +69,7 @@ std::string schedule(int count) {
 
 std::string groups(int count) {
   std::string bytes;
-  for (int i = 0; i < count; ++i) bytes += "Gruppe " + std::to_string(i) + "\r\n 8 \r\n5,00 DM\r\n";
+  for (int i = 0; i < count; ++i) bytes += "Gruppe " + std::to_string(i) + "\r\n 9 \r\n5,00 DM\r\n";
   return bytes;
 }
 
@@ -98,16 +110,19 @@ struct Case {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const std::string only = argc > 1 ? argv[1] : "";
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  ui::Win32Services services;
+  SilentServices services;
   NoPickers pickers;
   zorq::MainSettings settings;
   plat::FileSystem& fs = plat::localFileSystem();
   Box empty("empty"), full("full");
-  for (const char* name : {"extern.dat", "zeit.txt", "gruppen.dat", "user.dat"}) empty.write(name, "");
+  // The empty files as the editor writes them; the schedule keeps its count line.
+  for (const char* name : {"extern.dat", "gruppen.dat", "user.dat"}) empty.write(name, "");
+  empty.write("zeit.txt", schedule(0));
   full.write("extern.dat", programs(301));
   full.write("zeit.txt", schedule(10000));
   full.write("gruppen.dat", groups(201));
@@ -142,10 +157,15 @@ int main() {
        {}},
   };
   for (Case& c : cases) {
+    if (!only.empty() && std::string(c.what).find(only) == std::string::npos) continue;
     for (int round = 0; round <= c.rounds; ++round) {
       double e = opening([&] { return c.make(emptyCtx); });
       double f = opening([&] { return c.make(fullCtx); });
-      if (round == 0) continue;  // warming up
+      if (round == 0) {  // warming up
+        if (!services.told.empty()) std::printf("(%s said: %s)\n", c.what, services.told.c_str());
+        services.told.clear();
+        continue;
+      }
       c.empty.push_back(e);
       c.full.push_back(f);
     }
