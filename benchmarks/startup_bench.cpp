@@ -3,10 +3,12 @@
 // alternating, over a copy of the demo installation. Prints the medians and
 // their ratio, measured in this one run.
 //
-//   startup_bench <zorqcfg.exe> <demo folder> <floor.exe> [runs]
+//   startup_bench <zorqcfg.exe> <demo folder> <floor.exe> [runs] [template.exe]
 //
 // The floor is a program with the same manifest that shows an empty
-// window: what no program of this toolchain can go below.
+// window: what no program of this toolchain can go below. The template is
+// the editor's main window as its template stands, with nothing read and no
+// field filled: what the window's own controls cost.
 #include <windows.h>
 
 #include <algorithm>
@@ -94,7 +96,8 @@ std::string windowsDirectory() {
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: startup_bench <zorqcfg.exe> <demo folder> <floor.exe> [runs]\n");
+    std::fprintf(stderr,
+                 "usage: startup_bench <zorqcfg.exe> <demo folder> <floor.exe> [runs] [template.exe]\n");
     return 2;
   }
   const int runs = argc > 4 ? std::atoi(argv[4]) : 15;
@@ -119,14 +122,17 @@ int main(int argc, char** argv) {
   // folder's programs, of the same width as the editor.
   const std::string notepad = "notepad.exe";
   const std::string floor = std::string("\"") + argv[3] + "\"";
+  const std::string bare = argc > 5 ? std::string("\"") + argv[5] + "\"" : "";
   startOnce(notepad);  // warm: the desktop process and the caches
   startOnce(editor);
   startOnce(floor);
-  std::vector<double> e, n, f;
+  if (!bare.empty()) startOnce(bare);
+  std::vector<double> e, n, f, t;
   for (int i = 0; i < runs; ++i) {
     n.push_back(startOnce(notepad));
     e.push_back(startOnce(editor));
     f.push_back(startOnce(floor));
+    if (!bare.empty()) t.push_back(startOnce(bare));
   }
 
   if (hadIni)
@@ -143,5 +149,8 @@ int main(int argc, char** argv) {
       runs, me * 1000, mn * 1000, mf * 1000);
   std::printf("start-up zorqcfg / notepad: %.2f\n", me / mn);
   std::printf("start-up empty window / notepad: %.2f (the floor)\n", mf / mn);
+  if (!t.empty())
+    std::printf("start-up main window's template alone / notepad: %.2f (its %.1f ms are the controls' own)\n",
+                median(t) / mn, median(t) * 1000);
   return 0;
 }

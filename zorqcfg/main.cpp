@@ -1,7 +1,6 @@
 // zorqcfg: the configuration editor of the Valmorin server.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "commands/frmalias.h"
 #include "core/context.h"
@@ -18,8 +17,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  // Screen readers reach the names of some controls through COM.
-  CoInitialize(nullptr);
 
   ui::Win32Services services;
   plat::FileSystem& fs = plat::localFileSystem();

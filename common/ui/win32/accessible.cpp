@@ -9,6 +9,36 @@ namespace ui {
 
 namespace {
 
+// The accessibility library, loaded when a screen reader first asks for a
+// name: a start without a screen reader does not pay for loading it.
+struct Oleacc {
+  decltype(&CreateStdAccessibleObject) createStandard = nullptr;
+  decltype(&LresultFromObject) lresultFromObject = nullptr;
+  decltype(&SysAllocStringLen) allocString = nullptr;
+  bool loaded() const { return createStandard && lresultFromObject && allocString; }
+};
+
+template <typename F>
+F procedure(HMODULE module, const char* name) {
+  if (module == nullptr) return nullptr;
+  // Through the generic function type, which every function pointer may be
+  // cast to and from.
+  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+const Oleacc& oleacc() {
+  static const Oleacc library = [] {
+    Oleacc f;
+    HMODULE acc = LoadLibraryW(L"oleacc.dll");
+    HMODULE aut = LoadLibraryW(L"oleaut32.dll");
+    f.createStandard = procedure<decltype(f.createStandard)>(acc, "CreateStdAccessibleObject");
+    f.lresultFromObject = procedure<decltype(f.lresultFromObject)>(acc, "LresultFromObject");
+    f.allocString = procedure<decltype(f.allocString)>(aut, "SysAllocStringLen");
+    return f;
+  }();
+  return library;
+}
+
 // The standard accessible object of a control, with its name replaced.
 class Named final : public IAccessible {
  public:
@@ -51,7 +81,7 @@ class Named final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (name == nullptr) return E_POINTER;
     if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return inner_->get_accName(child, name);
-    *name = SysAllocStringLen(name_.data(), static_cast<UINT>(name_.size()));
+    *name = oleacc().allocString(name_.data(), static_cast<UINT>(name_.size()));
     return *name != nullptr ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override { return inner_->get_accParent(p); }
@@ -104,12 +134,16 @@ constexpr UINT_PTR kSubclass = 0x4E414D45;  // "NAME"
 
 LRESULT CALLBACK AnswerName(HWND control, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
   auto* name = reinterpret_cast<std::wstring*>(data);
-  if (msg == WM_GETOBJECT && static_cast<LONG>(lp) == OBJID_CLIENT) {
+  if (msg == WM_GETOBJECT && static_cast<LONG>(lp) == OBJID_CLIENT && oleacc().loaded()) {
+    // The object goes to the screen reader through COM; the window's thread
+    // joins it now, once (a second call only counts up).
+    static thread_local const HRESULT joined = CoInitialize(nullptr);
+    (void)joined;
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
-                                            reinterpret_cast<void**>(&standard)))) {
+    if (SUCCEEDED(oleacc().createStandard(control, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&standard)))) {
       auto* named = new Named(standard, *name);
-      LRESULT result = LresultFromObject(IID_IAccessible, wp, named);
+      LRESULT result = oleacc().lresultFromObject(IID_IAccessible, wp, named);
       named->Release();
       return result;
     }
