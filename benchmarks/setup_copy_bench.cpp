@@ -1,0 +1,71 @@
+// One timed round of setup's copy phase: every file of the distribution's
+// inst.dat copied into an installation folder through the real CopyPhase (a
+// temporary file beside each target, the copy, the replace), with a window
+// that shows nothing and questions answered at once. Prints the
+// milliseconds of the copy phase alone; scripts/bench sets up the
+// distribution, takes turns with cp and compares the medians.
+//
+//   setup_copy_bench <distribution folder> <empty installation folder>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "install.h"
+#include "platform/filesystem.h"
+#include "setupmod.h"
+
+namespace {
+
+struct NoView : setup::CopyView {
+  void showFile(const std::string&, const std::string&) override {}
+  void showProgress(double) override {}
+};
+
+// Answers at once, so that no message box can stop the clock.
+struct SilentServices : ui::Services {
+  ui::Answer message(const std::string&, const std::string&, ui::Icon, ui::Buttons buttons) override {
+    return buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
+                                                                                : ui::Answer::Ok;
+  }
+  std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: setup_copy_bench <distribution folder> <empty installation folder>\n");
+    return 2;
+  }
+  plat::FileSystem& fs = plat::localFileSystem();
+  const std::string setupDir = setup::WithBackslash(argv[1]);
+  const std::string installPath = setup::CutBackslash(std::string(argv[2]));
+
+  std::string list;
+  std::vector<setup::InstRecord> records;
+  if (!fs.readAll(setupDir + "inst.dat", list) || !setup::parseInstDat(list, records) || records.empty()) {
+    std::fprintf(stderr, "%sinst.dat: no file list\n", setupDir.c_str());
+    return 1;
+  }
+
+  setup::CopyPlan plan{setupDir,           installPath, installPath + "\\",
+                       installPath + "\\", false,       static_cast<std::int32_t>(records.size())};
+  NoView view;
+  SilentServices ui;
+  setup::CopyPhase phase(fs, ui, view, plan);
+  auto start = std::chrono::steady_clock::now();
+  phase.run("inst.dat");
+  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+
+  if (!phase.failures().empty() || phase.copied() != static_cast<std::int32_t>(records.size())) {
+    for (const std::string& f : phase.failures()) std::fprintf(stderr, "failed: %s\n", f.c_str());
+    std::fprintf(stderr, "%d of %zu files copied\n", phase.copied(), records.size());
+    return 1;
+  }
+  std::printf("%.1f\n", ms);
+  return 0;
+}
