@@ -8,11 +8,14 @@ namespace setup {
 namespace {
 
 // Program Manager's group windows appear a moment after the group commands
-// of a full installation, and take the focus from this dialog. For a few
-// seconds the dialog watches for them and takes the focus back.
+// of a full installation, and take the focus from this dialog; on a busy
+// machine one may come many seconds later. The dialog watches until eight
+// seconds have passed without one, at most half a minute, and takes the
+// focus back.
 constexpr UINT_PTR kWatch = 1;
 constexpr UINT kWatchMs = 200;
-constexpr int kWatchTicks = 40;
+constexpr int kQuietTicks = 40;
+constexpr int kMostTicks = 150;
 
 }  // namespace
 
@@ -35,18 +38,19 @@ BOOL CALLBACK theend::Known(HWND window, LPARAM self) {
 // foreground, or the foreground went nowhere: bring the dialog back with the
 // focus on its default button. A window the user went to once is left
 // alone afterwards.
-void theend::comeBack() {
+bool theend::comeBack() {
   HWND front = GetForegroundWindow();
-  if (front == hwnd() || known_.count(front) > 0) return;
+  if (front == hwnd() || known_.count(front) > 0) return false;
   DWORD pid = 0;
   const DWORD thread = front != nullptr ? GetWindowThreadProcessId(front, &pid) : 0;
-  if (front != nullptr && pid == GetCurrentProcessId()) return;
+  if (front != nullptr && pid == GetCurrentProcessId()) return false;
   if (front != nullptr) known_.insert(front);
   const bool attached = thread != 0 && AttachThreadInput(GetCurrentThreadId(), thread, TRUE) != FALSE;
   SetForegroundWindow(hwnd());
   BringWindowToTop(hwnd());
   SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDB_THEEND_VALMORIN)), TRUE);
   if (attached) AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+  return true;
 }
 
 bool theend::OnCommand(int id, int, HWND) {
@@ -63,8 +67,8 @@ bool theend::OnCommand(int id, int, HWND) {
 
 INT_PTR theend::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
   if (msg == WM_TIMER && wp == kWatch) {
-    comeBack();
-    if (++ticks_ >= kWatchTicks) KillTimer(hwnd(), kWatch);
+    if (comeBack()) quiet_ = 0;
+    if (++quiet_ >= kQuietTicks || ++ticks_ >= kMostTicks) KillTimer(hwnd(), kWatch);
     handled = true;
     return TRUE;
   }

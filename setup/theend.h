@@ -20,13 +20,16 @@ class theend final : public ui::Dialog {
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
  private:
-  void comeBack();
+  // Brings the dialog back in front of a window that took the foreground;
+  // true when it did.
+  bool comeBack();
   static BOOL CALLBACK Known(HWND window, LPARAM self);
 
   std::string text_;
   FinalChoice choice_ = FinalChoice::Ende;
   std::set<HWND> known_;  // top-level windows the user has had
-  int ticks_ = 0;
+  int ticks_ = 0;         // of the watch, in all
+  int quiet_ = 0;         // since the dialog last came back
 };
 
 }  // namespace setup

@@ -210,7 +210,7 @@ class SetupRun : public ::testing::Test {
   // is what counts.
   static bool endsInFront(HWND window) {
     int held = 0;
-    for (int waited = 0; waited < 12000; waited += 100) {
+    for (int waited = 0; waited < 25000; waited += 100) {
       held = inFrontOfTheGroup(window) ? held + 100 : 0;
       if (waited >= 3000 && held >= 1000) return true;
       Sleep(100);
