@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "core/context.h"
+#include "core/main_settings.h"
 #include "fake_system.h"
 #include "fake_ui.h"
 #include "temp_dir.h"
-#if __has_include("core/main_settings.h")
-#include "core/main_settings.h"
-#endif
 
 namespace testing_support {
 
@@ -61,15 +59,8 @@ struct ViewContext {
   FakeSystem system;
   FakeUi ui;
   FakePickers pickers;
-#if __has_include("core/main_settings.h")
   zorq::MainSettings settings{};
-  zorq::MainSettings& mainSettings() { return settings; }
-#else
-  // The record is not part of this build yet; no dialog here touches it.
-  alignas(std::max_align_t) unsigned char settings[1]{};
-  zorq::MainSettings& mainSettings() { return *reinterpret_cast<zorq::MainSettings*>(settings); }
-#endif
-  zorq::Context ctx{where, mainSettings(), plat::localFileSystem(), system, ui, pickers};
+  zorq::Context ctx{where, settings, plat::localFileSystem(), system, ui, pickers};
 
   ViewContext() { plat::localFileSystem().makeDirectory(dir.path() + "daten"); }
 };

@@ -36,7 +36,7 @@ struct NetPickers : FakePickers {
 
 struct NetView : ::testing::Test, ViewContext {
   NetPickers netPickers;
-  zorq::Context netCtx{where, mainSettings(), plat::localFileSystem(), system, ui, netPickers};
+  zorq::Context netCtx{where, settings, plat::localFileSystem(), system, ui, netPickers};
   std::unique_ptr<zorq::frmnetz> dialog;
 
   HWND open() {

@@ -34,7 +34,7 @@ struct ServicePickers : FakePickers {
 
 struct ServicesView : ::testing::Test, ViewContext {
   ServicePickers picks;
-  zorq::Context services{where, mainSettings(), plat::localFileSystem(), system, ui, picks};
+  zorq::Context services{where, settings, plat::localFileSystem(), system, ui, picks};
 
   std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
 };
