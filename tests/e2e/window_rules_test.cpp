@@ -44,6 +44,9 @@ TEST(EveryWindow, TheAccessKeyRule) {
   EXPECT_EQ(accessKeyFaults({{L"Button", push, "&\xc4ndern"}, {L"Button", push, "\xe4&ndern"}}).size(), 0u);
   EXPECT_EQ(accessKeyFaults({{L"Button", push, "&\xc4ndern"}, {L"Button", push, "&\xe4ndern"}}).size(), 1u);
   EXPECT_EQ(accessKeyFaults({{L"Static", SS_LEFT, "&Name"}, {L"Button", push, "&Neu"}}).size(), 1u);
+  EXPECT_EQ(accessKeyFaults({{L"Static", SS_LEFT, "&Name"}, {L"Button", BS_GROUPBOX, "&Netz"}}, true).size(),
+            1u);
+  EXPECT_EQ(accessKeyFaults({{L"Button", BS_GROUPBOX, "&Neu"}, {L"Button", push, "&Neu"}}).size(), 1u);
   // A column of a table: the rows' first controls carry the keys.
   EXPECT_TRUE(accessKeyFaults({{L"Button", check, "Port &0"},
                                {L"Button", check, "aktiv"},

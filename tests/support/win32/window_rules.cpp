@@ -152,7 +152,9 @@ bool isKeyedButton(const ControlInfo& c) {
   }
 }
 
+// A label or a group box: its access key moves to the control after it.
 bool isTextLabel(const ControlInfo& c) {
+  if (_wcsicmp(c.cls.c_str(), L"Button") == 0) return (c.style & BS_TYPEMASK) == BS_GROUPBOX;
   if (_wcsicmp(c.cls.c_str(), L"Static") != 0 || (c.style & SS_NOPREFIX) != 0) return false;
   switch (c.style & SS_TYPEMASK) {
     case SS_LEFT:
@@ -214,7 +216,7 @@ char accessKey(const std::string& caption) {
   return 0;
 }
 
-std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls) {
+std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls, bool labelsApart) {
   std::vector<std::string> faults;
   std::map<char, std::string> buttons;
   std::map<std::string, int> captions;
@@ -232,10 +234,14 @@ std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& control
       buttons[key] = c.text;
     }
   }
+  std::map<char, std::string> labels;
   for (const ControlInfo& c : controls) {
     const char key = accessKey(c.text);
-    if (isTextLabel(c) && key != 0 && buttons.count(key) > 0)
+    if (!isTextLabel(c) || key == 0) continue;
+    if (buttons.count(key) > 0)
       faults.push_back("label \"" + c.text + "\" takes the access key of \"" + buttons[key] + "\"");
+    else if (!labels.emplace(key, c.text).second && labelsApart)
+      faults.push_back("label \"" + c.text + "\" has the access key of \"" + labels[key] + "\"");
   }
   return faults;
 }

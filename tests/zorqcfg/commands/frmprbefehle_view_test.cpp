@@ -10,6 +10,7 @@
 #include "commands/frmprbefehle_ids.h"
 #include "view_context.h"
 #include "win32/view_driver.h"
+#include "win32/window_checks.h"
 #include "win32/window_rules.h"
 
 namespace {
@@ -41,13 +42,6 @@ struct EditorView : ::testing::Test, ViewContext {
   std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
 };
 
-RECT rectIn(HWND dialog, HWND control) {
-  RECT r;
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 TEST_F(EditorView, ShowsThreeBlocksOfLabelLevelAndGroupThatFitTheWindow) {
   HWND d = open();
   EXPECT_EQ(dialog->Caption(), "Befehlseditor");
@@ -72,23 +66,7 @@ TEST_F(EditorView, ShowsThreeBlocksOfLabelLevelAndGroupThatFitTheWindow) {
   EXPECT_LT(left(17), left(34));
   EXPECT_EQ(left(33), left(17));
 
-  // Every label and caption fits its control, and every control the window.
-  RECT client;
-  GetClientRect(d, &client);
-  HDC dc = GetDC(d);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(d, WM_GETFONT, 0, 0)));
-  for (HWND c = GetWindow(d, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    RECT r = rectIn(d, c);
-    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
-        << textOf(c);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(c)) + 1, L'\0');
-    GetWindowTextW(c, text.data(), static_cast<int>(text.size()));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), lstrlenW(text.c_str()), &size);
-    EXPECT_LE(size.cx, r.right - r.left) << textOf(c);
-  }
-  SelectObject(dc, old);
-  ReleaseDC(d, dc);
+  expectEverythingFits(d);
 }
 
 TEST_F(EditorView, OkWritesTheTypedLevelsAndTheChosenGroups) {

@@ -10,7 +10,7 @@
 #include "network/frmbox_ids.h"
 #include "temp_dir.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 

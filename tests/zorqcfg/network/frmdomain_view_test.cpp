@@ -9,7 +9,7 @@
 #include "commands/view_context.h"
 #include "network/frmdomain_ids.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 

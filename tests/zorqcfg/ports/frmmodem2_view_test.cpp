@@ -11,7 +11,7 @@
 #include "ports/vorein_ids.h"
 #include "view_context.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -60,8 +60,7 @@ TEST_F(ModemView, ShowsThePortsFileAndSwitchesTheGroupsWithTheCapiBox) {
   EXPECT_TRUE(dialog->IsChecked(IDX_FRMMODEM2_RTSCTS));
   EXPECT_TRUE(dialog->IsChecked(IDX_FRMMODEM2_DTRDROP));
   expectCapiShown(false);
-  expectEverythingFits(d);
-  expectUniqueAccessKeys(d);
+  expectTidy(d);
 
   click(d, IDX_FRMMODEM2_CAPI);
   expectCapiShown(true);
@@ -141,8 +140,7 @@ TEST_F(ModemView, PresetsFillTheCommandSetAndAskForTheNumberOnlyForCfosAndTeles)
       p = shown;
       EXPECT_EQ(ui::WindowText(shown), "Modemparameter");
       EXPECT_EQ(IsDlgButtonChecked(shown, IDO_VOREIN_HAYES), BST_CHECKED);
-      expectEverythingFits(shown);
-      expectUniqueAccessKeys(shown);
+      expectTidy(shown);
       click(shown, IDO_VOREIN_CFOS);
       click(shown, IDB_VOREIN_OK);
     });

@@ -13,7 +13,7 @@
 #include "ports/frmstart_ids.h"
 #include "view_context.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -48,8 +48,7 @@ TEST_F(SettingsView, StartGridShowsTheMainWindowsTableWithoutAFileAndOkWritesFil
   EXPECT_EQ(dialog->Caption(), "Startparameter");
   EXPECT_NE(findByText(d, "Automatischer Portstart"), nullptr);
   EXPECT_EQ(textOf(d, IDX_FRMSTART_PORT + 9), "&Sysopport");
-  expectEverythingFits(d);
-  expectUniqueAccessKeys(d, {"Fenster offen", "immer anzeigen"});
+  expectTidy(d);
   EXPECT_TRUE(checked(IDX_FRMSTART_PORT) && checked(IDX_FRMSTART_FENSTER) && checked(IDX_FRMSTART_IMMER));
   EXPECT_TRUE(checked(IDX_FRMSTART_PORT + 3));  // start mode 5: port on only
   EXPECT_FALSE(checked(IDX_FRMSTART_FENSTER + 3));
@@ -118,8 +117,7 @@ TEST_F(SettingsView, ModuleWindowsShowWindsTxtAndOkWritesFiveLines) {
   HWND d = open<zorq::frmfenst>();
   EXPECT_EQ(dialog->Caption(), "Fenstereinstellungen");
   EXPECT_NE(findByText(d, "Module"), nullptr);
-  expectEverythingFits(d);
-  expectUniqueAccessKeys(d);
+  expectTidy(d);
   EXPECT_TRUE(checked(IDX_FRMFENST_CRUNCHER));
   EXPECT_FALSE(checked(IDX_FRMFENST_SORTER));
   setCheck(d, IDX_FRMFENST_NETZSENDE, true);
@@ -152,8 +150,7 @@ TEST_F(SettingsView, MemoryLimitsCorrectedOnOkIntoTheRecordAndAbbruchKeepsIt) {
   settings.maxBriefe = "5000";
   HWND d = open<zorq::frmprsspeicher>();
   EXPECT_EQ(dialog->Caption(), "Speicher");
-  expectEverythingFits(d);
-  expectUniqueAccessKeys(d);
+  expectTidy(d);
   EXPECT_EQ(textOf(fieldOf(d, "Max. &Bretter")), "2000");
   EXPECT_EQ(textOf(fieldOf(d, "Max. Br&iefe")), "5000");
   EXPECT_EQ(SendMessageW(fieldOf(d, "Max. &Bretter"), EM_GETLIMITTEXT, 0, 0), 5);

@@ -9,7 +9,7 @@
 #include "view_context.h"
 #include "users/frmneuuser_ids.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -46,8 +46,7 @@ TEST_F(NewUserView, ShowsTheValuesAndListsUnderTheirLabelsWithAccessKeys) {
   EXPECT_EQ(fieldOf(d, "re&stliche Gruppen"), GetDlgItem(d, IDL_FRMNEUUSER_REST));
   EXPECT_EQ(value(0), "500");
   EXPECT_EQ(value(3), "5");
-  expectLaidOut(d);
-  expectAccessKeys(d);
+  expectTidy(d);
 }
 
 TEST_F(NewUserView, AClickMovesOutADoubleClickMovesInEachToItsSortedPlace) {

@@ -9,7 +9,7 @@
 #include "view_context.h"
 #include "users/frmsonst_ids.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -44,8 +44,7 @@ TEST_F(MiscView, ShowsTheFramesListsAndComment) {
   EXPECT_EQ(forbidden(), (Names{"SYSOP", "GAST"}));
   EXPECT_EQ(textOf(d, IDE_FRMSONST_KOMMENTAR), "keine Beschreibung");
   EXPECT_TRUE(ui.shown.empty());
-  expectLaidOut(d);
-  expectAccessKeys(d);
+  expectTidy(d);
 }
 
 TEST_F(MiscView, CosysopsComeFromTheUserPickerOnceAndEntfernenNeedsASelection) {
@@ -75,7 +74,8 @@ TEST_F(MiscView, ForbiddenNamesAreAddedInUpperCaseOnceAndTheFieldIsEmptiedAfterE
   EXPECT_EQ(forbidden(), (Names{"MEIER"}));
   // Enter in the name field adds, as "Dazu" does.
   type(d, IDE_FRMSONST_NAME, "gast");
-  holdFocus(d, IDE_FRMSONST_NAME);
+  focus(d, IDE_FRMSONST_NAME);
+  ASSERT_EQ(focusedIn(d), GetDlgItem(d, IDE_FRMSONST_NAME));
   SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   pump();
   EXPECT_TRUE(dialog->IsOpen());

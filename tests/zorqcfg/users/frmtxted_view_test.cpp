@@ -14,7 +14,7 @@
 #include "users/frmbatch_ids.h"
 #include "users/frmtxted_ids.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -66,8 +66,7 @@ void expectColumns(HWND d, int listId, int nameHead, int whenHead, const std::ar
   EXPECT_NEAR(rectIn(d, GetDlgItem(d, nameHead)).left, origin.x + 2, 1);
   EXPECT_NEAR(rectIn(d, GetDlgItem(d, whenHead)).left,
               origin.x + 2 + static_cast<int>(column) * m.tmAveCharWidth, 1);
-  expectLaidOut(d);
-  expectAccessKeys(d);
+  expectTidy(d);
 }
 
 TEST_F(BoxFilesView, TheBoxTextsStandInColumnsUnderTheirHeads) {
@@ -105,7 +104,8 @@ TEST_F(BoxFilesView, ADoubleClickCreatesAMissingFileAndOpensItAndLeavesAnExistin
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_TRUE(ui.shown.empty());
   // Enter on the list opens the selected row too; elsewhere it is "OK".
-  holdFocus(d, IDL_FRMTXTED_LIST);
+  focus(d, IDL_FRMTXTED_LIST);
+  ASSERT_EQ(focusedIn(d), GetDlgItem(d, IDL_FRMTXTED_LIST));
   SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   pump();
   EXPECT_EQ(system.started.size(), 3u);

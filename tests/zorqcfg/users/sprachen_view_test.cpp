@@ -9,7 +9,7 @@
 #include "view_context.h"
 #include "users/sprachen_ids.h"
 #include "win32/view_driver.h"
-#include "window_checks.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -37,10 +37,9 @@ TEST_F(LanguagesView, ShowsTheFiveSlotsInTheFrameBesideTheirLabels) {
     EXPECT_EQ(fieldOf(d, "Sprache &" + std::to_string(slot + 1)), GetDlgItem(d, IDE_SPRACHEN_NAME + slot));
   EXPECT_EQ(name(0), "deutsch");
   EXPECT_EQ(name(1), "english");
-  expectLaidOut(d);
   for (int slot = 0; slot < zorq::kLanguageSlots; ++slot)
     EXPECT_EQ(textOf(d, IDB_SPRACHEN_EDIT + slot), "Edit");
-  expectAccessKeys(d);
+  expectTidy(d);
 }
 
 TEST_F(LanguagesView, EditOpensTheFieldsNameAsTypedAndAnEmptyFieldStartsNothing) {
