@@ -1,14 +1,17 @@
 // The real zorqcfg.exe on a copy of the demo installation: "Ende",
 // "Abbruch" and the server lock, checked from this (another) process.
 #include <windows.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
+#include "core/haupt_ids.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
+#include "win32/window_rules.h"
 
 namespace {
 
@@ -81,6 +84,21 @@ TEST(MainWindowE2e, AnActiveServerLockEndsTheEditor) {
   ASSERT_TRUE(editor.waitExit().has_value());
   EXPECT_EQ(box.snapshot(), before);
   EXPECT_EQ(GlobalFindAtomA(kReload), 0);
+}
+
+// A screen reader is another process: the names the editor gives its
+// controls reach it through COM, which the editor joins only when first asked.
+TEST(MainWindowE2e, AScreenReaderInAnotherProcessHearsTheGivenNames) {
+  DemoInstallation box;
+  ExeRun editor(testing_support::zorqcfgExe());
+  HWND main = editor.waitWindow("Valmorin Config");
+  ASSERT_NE(main, nullptr);
+  CoInitialize(nullptr);
+  EXPECT_EQ(testing_support::accessibleName(GetDlgItem(main, IDB_HAUPT_NETZPFAD)), "Netzpfad w\xe4hlen");
+  EXPECT_EQ(testing_support::accessibleName(GetDlgItem(main, IDC_HAUPT_NETZWERK)), "Netzwerk #");
+  CoUninitialize();
+  ASSERT_TRUE(editor.press(main, "Abbruch"));
+  EXPECT_TRUE(editor.waitExit().has_value());
 }
 
 }  // namespace
