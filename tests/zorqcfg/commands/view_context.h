@@ -19,12 +19,12 @@ namespace testing_support {
 // queue is empty) and counts the calls.
 class FakePickers : public zorq::Pickers {
  public:
-  std::deque<std::string> groups, commands, users;
+  std::deque<std::string> groups, commands, users, directories;
   std::deque<int> ports;
   std::deque<std::optional<zorq::NetBoxChoice>> netBoxes;
-  int groupCalls = 0, commandCalls = 0, userCalls = 0, portCalls = 0, netBoxCalls = 0;
+  int groupCalls = 0, commandCalls = 0, userCalls = 0, portCalls = 0, netBoxCalls = 0, directoryCalls = 0;
 
-  std::string pickDirectory() override { return {}; }
+  std::string pickDirectory() override { return next(directories, directoryCalls); }
   std::string pickFile(const std::string&) override { return {}; }
   std::string pickUser() override { return next(users, userCalls); }
   std::vector<std::string> groupsShown;  // the current group each call preselected

@@ -15,6 +15,7 @@
 #include "core/frmselus.h"
 #include "core/haupt.h"
 #include "core/main_settings.h"
+#include "commands/view_context.h"
 #include "fake_system.h"
 #include "fake_ui.h"
 #include "temp_dir.h"
@@ -25,22 +26,12 @@ namespace {
 
 using namespace testing_support;
 
-struct NoPickers : zorq::Pickers {
-  std::string pickDirectory() override { return {}; }
-  std::string pickFile(const std::string&) override { return {}; }
-  std::string pickUser() override { return {}; }
-  std::string pickGroup(const std::string&) override { return {}; }
-  std::string pickCommand() override { return {}; }
-  int pickPort() override { return -1; }
-  std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
-};
-
 struct Screenshot : ::testing::Test {
   std::string folder;
   TempDir box;
   FakeUi ui;
   FakeSystem system;
-  NoPickers pickers;
+  FakePickers pickers;
   zorq::Installation where{"C:\\WINDOWS\\", box.path(), 0};
   zorq::MainSettings settings;
   zorq::Context ctx{where, settings, plat::localFileSystem(), system, ui, pickers};
@@ -101,24 +92,15 @@ TEST_F(Screenshot, MainWindowWithAPicker) {
   picker.DoModal(window.hwnd());
 }
 
-TEST_F(Screenshot, DirectoryPicker) {
-  zorq::frmdir picker(box.path() + "daten", ui);
-  picture(picker, "frmdir");
-}
-
-TEST_F(Screenshot, FilePicker) {
-  zorq::frmfile picker(box.path() + "sounds", "*.wav", ui);
-  picture(picker, "frmfile");
-}
-
-TEST_F(Screenshot, UserPicker) {
-  zorq::frmselus picker(ctx.fs, where, ui);
-  picture(picker, "frmselus");
-}
-
-TEST_F(Screenshot, GroupPicker) {
-  zorq::frmselgru picker(ctx.fs, where, ui);
-  picture(picker, "frmselgru");
+TEST_F(Screenshot, Pickers) {
+  zorq::frmdir directories(box.path() + "daten", ui);
+  picture(directories, "frmdir");
+  zorq::frmfile files(box.path() + "sounds", "*.wav", ui);
+  picture(files, "frmfile");
+  zorq::frmselus users(ctx.fs, where, ui);
+  picture(users, "frmselus");
+  zorq::frmselgru groups(ctx.fs, where, ui);
+  picture(groups, "frmselgru");
 }
 
 }  // namespace
