@@ -59,17 +59,6 @@ TEST_F(AliasView, TextAnzeigenAnswersShowAndAbbruchAnswersNothing) {
   EXPECT_EQ(picker.auswahl(), "");
 }
 
-TEST_F(AliasView, AShortLanguageFileIsToldAndGetsNoTextAnzeigen) {
-  language(languageFile(10));
-  HWND d = open();
-  ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <deutsch.lng>");
-  EXPECT_EQ(ui.shown[0].title, "Meldung");
-  auto items = listItems(d, IDL_FRMALIAS_LIST);
-  ASSERT_EQ(items.size(), 10u);
-  EXPECT_EQ(items.back(), "W9");
-}
-
 TEST(AliasPicker, ShownModallyItAnswersWhatWasChosen) {
   ViewContext view;
   BoxAnswerer answerer({}, [](HWND picker) { doubleClick(picker, IDL_FRMALIAS_LIST, 0); });

@@ -30,14 +30,11 @@ struct Screenshot : ::testing::Test, ViewContext {
   }
 };
 
-TEST_F(Screenshot, CommandEditor) {
+TEST_F(Screenshot, CommandEditorAndPicker) {
   zorq::CommandLevels memory{};
   zorq::frmprbefehle editor(ctx, memory);
   ASSERT_TRUE(editor.Create(nullptr));
   EXPECT_TRUE(saveScreenshot(editor.hwnd(), folder + "frmprbefehle.bmp"));
-}
-
-TEST_F(Screenshot, CommandPicker) {
   zorq::frmalias picker(ctx);
   ASSERT_TRUE(picker.Create(nullptr));
   EXPECT_TRUE(saveScreenshot(picker.hwnd(), folder + "frmalias.bmp"));
