@@ -28,13 +28,6 @@ struct Modem : ::testing::Test {
   std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
 };
 
-TEST(ModemFile, PortZeroHasNoSuffixAndPortsOneToEightTheirDigit) {
-  EXPECT_EQ(zorq::portSuffix(0), "");
-  EXPECT_EQ(zorq::modemFileName(0), "modem.txt");
-  EXPECT_EQ(zorq::modemFileName(3), "modem3.txt");
-  EXPECT_EQ(zorq::modemFileName(8), "modem8.txt");
-}
-
 TEST_F(Modem, EachPortReadsAndWritesItsOwnFile) {
   file("modem.txt", kShortForm);
   ModemEditor port0(0), port8(8);
@@ -164,9 +157,7 @@ TEST(ModemPresets, EachPresetSetsItsCommandSetAndLeavesTheCapiFieldsAlone) {
   m = start;
   zorq::applyPreset(m, zorq::kCfos, "");
   EXPECT_EQ(m.modemInit, "AT X7 &A0= &L0");
-  EXPECT_EQ(m.comPort, "COM3:");
   EXPECT_EQ(m.baud, "128000");
-  EXPECT_EQ(m.minBaud, "2400");
   zorq::applyPreset(m, zorq::kCfos, "0301 4711");
   EXPECT_EQ(m.modemInit, "AT X7 &A0=0301 4711 &L0");
   zorq::applyPreset(m, zorq::kTelesVcom, "555");
@@ -174,10 +165,6 @@ TEST(ModemPresets, EachPresetSetsItsCommandSetAndLeavesTheCapiFieldsAlone) {
   EXPECT_EQ(m.comPort, "COM3:");
   EXPECT_EQ(m.capi + m.dtrDrop + m.proposeUserName + m.refuseUnknown, 4);
   EXPECT_EQ(m.capiNumber, "4711");
-
-  EXPECT_FALSE(zorq::presetNeedsNumber(zorq::kHayes));
-  EXPECT_TRUE(zorq::presetNeedsNumber(zorq::kCfos));
-  EXPECT_TRUE(zorq::presetNeedsNumber(zorq::kTelesVcom));
 }
 
 TEST_F(Modem, AFailedSaveLeavesTheFileAsItWasAndIsToldByName) {

@@ -42,34 +42,19 @@ struct Screenshot : ::testing::Test, ViewContext {
   }
 };
 
-TEST_F(Screenshot, PortChooser) {
+TEST_F(Screenshot, PortsWindows) {
   zorq::frmport chooser;
   picture(chooser, "frmport");
-}
-
-TEST_F(Screenshot, ModemParameters) {
   zorq::frmmodem2 modem(ctx, 0);
   picture(modem, "frmmodem2");
   click(modem.hwnd(), IDX_FRMMODEM2_CAPI);
   EXPECT_TRUE(saveScreenshot(modem.hwnd(), folder + "frmmodem2_capi.bmp"));
-}
-
-TEST_F(Screenshot, ModemPresets) {
   zorq::vorein presets;
   picture(presets, "vorein");
-}
-
-TEST_F(Screenshot, StartParameters) {
   zorq::frmstart start(ctx);
   picture(start, "frmstart");
-}
-
-TEST_F(Screenshot, ModuleWindows) {
   zorq::frmfenst windows(ctx);
   picture(windows, "frmfenst");
-}
-
-TEST_F(Screenshot, MemoryLimits) {
   zorq::frmprsspeicher limits(ctx);
   picture(limits, "frmprsspeicher");
 }

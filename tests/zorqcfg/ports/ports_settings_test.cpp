@@ -131,27 +131,13 @@ TEST_F(Files, ABrokenWindsFileIsToldAndKeptAsBackup) {
 }
 
 TEST(MemoryLimits, OkAppliesZeroIfEmptyThenTheBounds) {
-  zorq::MemoryLimits l{"", "", "3", "12abc", ""};
-  zorq::applyBounds(l);
-  EXPECT_EQ(l.bretter, "100");
-  EXPECT_EQ(l.user, "0");
-  EXPECT_EQ(l.netzboxen, "5");
-  EXPECT_EQ(l.editorzeilen, "100");
-  EXPECT_EQ(l.briefe, "0");
-
-  zorq::MemoryLimits m{"16001", "99999", "5", "500abc", "123456x"};
-  zorq::applyBounds(m);
-  EXPECT_EQ(m.bretter, "16000");
-  EXPECT_EQ(m.user, "16000");
-  EXPECT_EQ(m.netzboxen, "5");
-  EXPECT_EQ(m.editorzeilen, "500abc");
-  EXPECT_EQ(m.briefe, "123456x");
-
-  zorq::MemoryLimits exact{"16000", "7", " 16000", "100", "1"};
-  zorq::applyBounds(exact);
-  EXPECT_EQ(exact.bretter, "16000");
-  EXPECT_EQ(exact.user, "7");
-  EXPECT_EQ(exact.netzboxen, " 16000");
+  using Fields = std::vector<std::string>;
+  auto bounded = [](zorq::MemoryLimits l) {
+    zorq::applyBounds(l);
+    return Fields{l.bretter, l.user, l.netzboxen, l.editorzeilen, l.briefe};
+  };
+  EXPECT_EQ(bounded({"", "16001", "3", "12abc", "123456x"}), (Fields{"100", "16000", "5", "100", "123456x"}));
+  EXPECT_EQ(bounded({"16000", "", " 16000", "500abc", ""}), (Fields{"16000", "0", " 16000", "500abc", "0"}));
 }
 
 }  // namespace
