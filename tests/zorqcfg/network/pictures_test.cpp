@@ -38,24 +38,15 @@ struct Screenshot : ::testing::Test, ViewContext {
   }
 };
 
-TEST_F(Screenshot, NetBoxPicker) {
+TEST_F(Screenshot, NetworkWindows) {
   zorq::frmbox picker(ctx.fs, where, ui);
   picture(picker, "frmbox");
-}
-
-TEST_F(Screenshot, DomainRouting) {
-  zorq::frmdomain editor(ctx);
-  picture(editor, "frmdomain");
-}
-
-TEST_F(Screenshot, NetParameters) {
-  zorq::frmnetz editor(ctx);
-  picture(editor, "frmnetz");
-}
-
-TEST_F(Screenshot, Packers) {
-  zorq::frmprpacker editor(ctx);
-  picture(editor, "frmprpacker");
+  zorq::frmdomain routing(ctx);
+  picture(routing, "frmdomain");
+  zorq::frmnetz parameters(ctx);
+  picture(parameters, "frmnetz");
+  zorq::frmprpacker packers(ctx);
+  picture(packers, "frmprpacker");
 }
 
 }  // namespace
