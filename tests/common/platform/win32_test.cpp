@@ -19,16 +19,22 @@ std::string quoted(const std::string& s) {
   return q;
 }
 
-DWORD runPeer(const std::string& arguments, DWORD timeoutMs = 60000) {
-  std::string line = quoted(VALMORIN_PEER_EXE);
-  line += " ";
-  line += arguments;
+// Starts the peer; the process handle, or nullptr.
+HANDLE startPeer(const std::string& arguments) {
+  std::string line = quoted(VALMORIN_PEER_EXE) + " " + arguments;
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-    return 1000;
+    return nullptr;
   CloseHandle(pi.hThread);
+  return pi.hProcess;
+}
+
+DWORD runPeer(const std::string& arguments, DWORD timeoutMs = 60000) {
+  PROCESS_INFORMATION pi{};
+  pi.hProcess = startPeer(arguments);
+  if (pi.hProcess == nullptr) return 1000;
   DWORD code = 999;
   if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
   CloseHandle(pi.hProcess);
@@ -117,17 +123,10 @@ TEST(Win32Save, AReaderInAnotherProcessNeverSeesAPartialFile) {
   dir.write("main.txt", a);
   const std::string target = dir.file("main.txt");
 
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  std::string line = quoted(VALMORIN_PEER_EXE);
-  for (const std::string& part : {std::string("read"), quoted(target), std::string("400"),
-                                  quoted(dir.file("a.txt")), quoted(dir.file("b.txt"))}) {
-    line += " ";
-    line += part;
-  }
-  ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-  CloseHandle(pi.hThread);
+  pi.hProcess = startPeer("read " + quoted(target) + " 400 " + quoted(dir.file("a.txt")) + " " +
+                          quoted(dir.file("b.txt")));
+  ASSERT_NE(pi.hProcess, nullptr);
   int saves = 0, failures = 0;
   while (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
     (plat::saveFile(plat::localFileSystem(), target, saves % 2 ? a : b).ok() ? saves : failures)++;
@@ -163,13 +162,8 @@ TEST(Win32Save, TwoProcessesSavingTheSameFileNeverMixTheirBytes) {
   PROCESS_INFORMATION peers[2]{};
   const std::string sources[2] = {dir.file("a.txt"), dir.file("b.txt")};
   for (int i = 0; i < 2; ++i) {
-    std::string line =
-        quoted(VALMORIN_PEER_EXE) + " save " + quoted(target) + " " + saves + " " + quoted(sources[i]);
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    ASSERT_TRUE(
-        CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &peers[i]));
-    CloseHandle(peers[i].hThread);
+    peers[i].hProcess = startPeer("save " + quoted(target) + " " + saves + " " + quoted(sources[i]));
+    ASSERT_NE(peers[i].hProcess, nullptr);
   }
   int reads = 0, mixed = 0;
   HANDLE both[2] = {peers[0].hProcess, peers[1].hProcess};
