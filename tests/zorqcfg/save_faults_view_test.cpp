@@ -154,12 +154,8 @@ struct SaveRun {
   explicit SaveRun(const SaveCase& r) : row(r) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    for (const char* name : {"befehle.txt", "befgrup.txt", "chat.dat",     "env.dat",     "extern.dat",
-                             "main.txt",    "modem.txt",   "start.dat",    "winds.txt",   "netzpar.dat",
-                             "routing.txt", "packer.txt",  "pack2.txt",    "zeit.txt",    "netz.dat",
-                             "newuser.dat", "gruppen.dat", "sprachen.txt", "cosysop.txt", "userver.txt"})
-      box.write(std::string("daten\\") + name,
-                readFile(sourcePath(std::string("examples/demo/daten/") + name)));
+    const std::string demo = sourcePath("examples/demo/daten/");
+    for (const std::string& name : namesIn(demo)) box.write("daten\\" + name, readFile(demo + name));
     box.write("zusatz.dat", readFile(sourcePath("examples/demo/zusatz.dat")));
     box.write("zorq.ini", box.path() + "\r\n 0 \r\n");
     where.windowsDir = box.path();
@@ -231,36 +227,49 @@ struct SaveRun {
 
 std::string baseName(const std::string& file) { return file.substr(file.rfind('\\') + 1); }
 
-// What must hold after a save failed: the files whole, the failing one
-// untouched, no temporary file, the German message naming it, the dialog
-// open with the edit, no reload signal.
-void expectFailedSafely(SaveRun& run, const Files& before, const Files& after,
-                        const std::vector<std::string>& names, const std::string& edited,
-                        const std::string& what) {
-  SCOPED_TRACE(what);
-  ASSERT_EQ(run.ui.shown.size(), 1u);
-  const std::string& message = run.ui.shown.back().text;
-  EXPECT_NE(message.find("Fehler beim Speichern von <"), std::string::npos) << message;
-  const std::string* failed = nullptr;
-  for (const std::string& f : run.row.files)
-    if (message.find(baseName(f) + ">") != std::string::npos) failed = &f;
-  ASSERT_NE(failed, nullptr) << "the message names no file: " << message;
+// A run set up for a fault: the files and names as before the save, the
+// dialog open with the row's edit made.
+struct FaultRun : SaveRun {
+  Files before;
+  std::vector<std::string> names;
+  std::string edited;
+  explicit FaultRun(const SaveCase& r, const std::function<void(SaveRun&)>& prepare = {}) : SaveRun(r) {
+    if (prepare) prepare(*this);
+    before = files();
+    names = allNames();
+    open();
+    ui.shown.clear();
+    edited = edit();
+  }
+  // What must hold after a save failed: the files whole, the failing one
+  // untouched, no temporary file, the German message naming it, the dialog
+  // open with the edit, no reload signal.
+  void expectFailedSafely(const Files& after, const std::string& what) {
+    SCOPED_TRACE(what);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    const std::string& message = ui.shown.back().text;
+    EXPECT_NE(message.find("Fehler beim Speichern von <"), std::string::npos) << message;
+    const std::string* failed = nullptr;
+    for (const std::string& f : row.files)
+      if (message.find(baseName(f) + ">") != std::string::npos) failed = &f;
+    ASSERT_NE(failed, nullptr) << "the message names no file: " << message;
 
-  const Files now = run.files();
-  for (const std::string& f : run.row.files) {
-    if (f == *failed)
-      EXPECT_EQ(now.at(f), before.at(f)) << f << " changed although its save failed";
-    else
-      EXPECT_TRUE(now.at(f) == before.at(f) || now.at(f) == after.at(f)) << f << " is neither old nor new";
+    const Files now = files();
+    for (const std::string& f : row.files) {
+      if (f == *failed)
+        EXPECT_EQ(now.at(f), before.at(f)) << f << " changed although its save failed";
+      else
+        EXPECT_TRUE(now.at(f) == before.at(f) || now.at(f) == after.at(f)) << f << " is neither old nor new";
+    }
+    for (const std::string& n : allNames()) {
+      bool known = std::find(names.begin(), names.end(), n) != names.end();
+      EXPECT_TRUE(known || n.find(".bak") != std::string::npos) << "left behind: " << n;
+    }
+    EXPECT_TRUE(dialog->IsOpen() && IsWindowVisible(dialog->hwnd()));
+    EXPECT_EQ(shown(), edited);
+    EXPECT_TRUE(system.atoms.empty());
   }
-  for (const std::string& n : run.allNames()) {
-    bool known = std::find(names.begin(), names.end(), n) != names.end();
-    EXPECT_TRUE(known || n.find(".bak") != std::string::npos) << "left behind: " << n;
-  }
-  EXPECT_TRUE(run.dialog->IsOpen() && IsWindowVisible(run.dialog->hwnd()));
-  EXPECT_EQ(run.shown(), edited);
-  EXPECT_TRUE(run.system.atoms.empty());
-}
+};
 
 class SaveFaults : public ::testing::TestWithParam<SaveCase> {
  protected:
@@ -282,12 +291,7 @@ TEST_P(SaveFaults, EveryStepOfTheSaveFailingKeepsTheFilesWholeAndTheDialogOpen) 
   for (Fault kind :
        {Fault::Create, Fault::Write, Fault::Flush, Fault::Backup, Fault::Replace, Fault::Sharing}) {
     for (int n = 1;; ++n) {
-      SaveRun run(GetParam());
-      const Files before = run.files();
-      const std::vector<std::string> names = run.allNames();
-      run.open();
-      run.ui.shown.clear();
-      const std::string edited = run.edit();
+      FaultRun run(GetParam());
       run.fs.arm(kind, n);
       run.confirm();
       if (!run.fs.fired()) {
@@ -297,8 +301,8 @@ TEST_P(SaveFaults, EveryStepOfTheSaveFailingKeepsTheFilesWholeAndTheDialogOpen) 
         break;
       }
       ++faults;
-      expectFailedSafely(run, before, after, names, edited,
-                         "fault " + std::to_string(static_cast<int>(kind)) + " at step " + std::to_string(n));
+      run.expectFailedSafely(
+          after, "fault " + std::to_string(static_cast<int>(kind)) + " at step " + std::to_string(n));
       // The fault has gone: "OK" again saves what the user typed.
       run.fs.arm(Fault::None, 0);
       run.confirm();
@@ -353,46 +357,33 @@ TEST_P(SaveFaults, RealFaultsOfTheFileSystemAreToldAndKeepTheDialogOpen) {
   const Files after = savedCleanly();
   const std::string last = GetParam().files.back();
   {
-    SaveRun run(GetParam());
-    SetFileAttributesA(run.path(last).c_str(), FILE_ATTRIBUTE_READONLY);
-    const Files before = run.files();
-    const std::vector<std::string> names = run.allNames();
-    run.open();
-    run.ui.shown.clear();
-    const std::string edited = run.edit();
+    FaultRun run(GetParam(),
+                 [&](SaveRun& r) { SetFileAttributesA(r.path(last).c_str(), FILE_ATTRIBUTE_READONLY); });
     run.confirm();
-    expectFailedSafely(run, before, after, names, edited, "read-only " + last);
+    run.expectFailedSafely(after, "read-only " + last);
     SetFileAttributesA(run.path(last).c_str(), FILE_ATTRIBUTE_NORMAL);
     run.confirm();
     EXPECT_EQ(run.files(), after);
   }
   {
-    SaveRun run(GetParam());
-    const Files before = run.files();
-    const std::vector<std::string> names = run.allNames();
-    run.open();
-    run.ui.shown.clear();
-    const std::string edited = run.edit();
+    FaultRun run(GetParam());
     {
       Holder holder(run.path(last));
       ASSERT_TRUE(holder.held());
       run.confirm();
     }
-    expectFailedSafely(run, before, after, names, edited, "held " + last);
+    run.expectFailedSafely(after, "held " + last);
     run.confirm();
     EXPECT_EQ(run.files(), after);
   }
   if (last.rfind("daten\\", 0) == 0) {  // zusatz.dat lies beside the folder
-    SaveRun run(GetParam());
-    run.open();
-    run.ui.shown.clear();
-    const std::string edited = run.edit();
+    FaultRun run(GetParam());
     for (const std::string& n : namesIn(run.box.path() + "daten\\")) run.fs.remove(run.path("daten\\" + n));
     RemoveDirectoryA(run.path("daten").c_str());
-    const Files before = run.files();
-    const std::vector<std::string> names = run.allNames();
+    run.before = run.files();
+    run.names = run.allNames();
     run.confirm();
-    expectFailedSafely(run, before, after, names, edited, "no daten folder");
+    run.expectFailedSafely(after, "no daten folder");
   }
 }
 
