@@ -121,16 +121,6 @@ TEST_F(SettingsView, ModuleWindowsShowWindsTxtAndOkWritesFiveLines) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST_F(SettingsView, ABrokenWindsTxtIsToldAndTheDialogShowsWhatWasRead) {
-  file("winds.txt", numbers({0, 1, 0, 1}));  // line 4 without line 5
-  open<zorq::frmfenst>();
-  ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <winds.txt>");
-  EXPECT_TRUE(dialog->IsOpen());
-  EXPECT_TRUE(checked(IDX_FRMFENST_SORTER));
-  EXPECT_TRUE(checked(IDX_FRMFENST_NETZEMPFANG));
-}
-
 TEST_F(SettingsView, MemoryLimitsCorrectedOnOkIntoTheRecordAndAbbruchKeepsIt) {
   settings.maxBretter = "2000";
   settings.maxUser = "500";
