@@ -32,13 +32,4 @@ TEST(Numbers, WholeValueRoundsHalvesToEvenAndLowByteKeepsEightBits) {
   EXPECT_EQ(txt::lowByte(txt::wholeValue("99999999999999999999999999")), 255);
 }
 
-TEST(Numbers, NumberFormatAndZeroIfEmpty) {
-  EXPECT_EQ(txt::numberFormat(5), " 5 ");
-  EXPECT_EQ(txt::numberFormat(0), " 0 ");
-  EXPECT_EQ(txt::numberFormat(-1), "-1 ");
-  EXPECT_EQ(txt::ZeroIfEmpty(""), "0");
-  EXPECT_EQ(txt::ZeroIfEmpty(" "), " ");
-  EXPECT_EQ(txt::ZeroIfEmpty("12"), "12");
-}
-
 }  // namespace
