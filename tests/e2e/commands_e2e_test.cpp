@@ -8,20 +8,13 @@
 
 #include "commands/frmprbefehle_ids.h"
 #include "core/frmselgru_ids.h"
+#include "e2e_util.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 
 namespace {
 
 using namespace testing_support;
-
-// Line n (from 1) of a file replaced by text.
-std::string withLine(const std::string& bytes, int n, const std::string& text) {
-  std::size_t start = 0;
-  for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
-  std::size_t end = bytes.find("\r\n", start);
-  return bytes.substr(0, start) + text + bytes.substr(end);
-}
 
 // Needs the main window's "Befehlseditor" button; enabled once the main
 // window is merged.

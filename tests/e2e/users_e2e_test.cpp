@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e_util.h"
 #include "platform/win32/wide.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
@@ -19,31 +20,6 @@ namespace {
 using namespace testing_support;
 using Names = std::vector<std::string>;
 
-// The entries of a list of the program. The program may be filling the list
-// anew meanwhile: an entry gone while it is read gives "(changing)".
-Names itemsOf(HWND list) {
-  Names items;
-  const int n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    if (length == LB_ERR) return {"(changing)"};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    items.push_back(plat::narrow(text));
-  }
-  return items;
-}
-
-// Waits until the list shows these entries.
-bool waitItems(HWND list, const Names& expected) {
-  for (int waited = 0; waited <= 5000; waited += 50) {
-    if (itemsOf(list) == expected) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
 // The mouse messages a click (or a double click) on row of a list sends.
 void clickRow(HWND list, int row, bool twice) {
   const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
@@ -53,12 +29,6 @@ void clickRow(HWND list, int row, bool twice) {
   if (!twice) return;
   PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   PostMessageW(list, WM_LBUTTONUP, 0, at);
-}
-
-std::string lineOf(const std::string& bytes, int n) {
-  std::size_t start = 0;
-  for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
-  return bytes.substr(start, bytes.find("\r\n", start) - start);
 }
 
 TEST(UsersInTheProgram, GroupsMovedByMouseAreWrittenToNewuserDat) {
@@ -79,11 +49,11 @@ TEST(UsersInTheProgram, GroupsMovedByMouseAreWrittenToNewuserDat) {
             (Names{"F\xf6rderverein", "Mitglieder", "Netzteilnehmer", "Programmierer", "Spieler"}));
 
   clickRow(forNew, 0, false);  // "G\xe4ste" out
-  ASSERT_TRUE(waitItems(forNew, {"Neulinge"}));
+  ASSERT_TRUE(waitUntil([&] { return itemsOf(forNew) == Names{"Neulinge"}; }));
   EXPECT_EQ(itemsOf(remaining), (Names{"F\xf6rderverein", "G\xe4ste", "Mitglieder", "Netzteilnehmer",
                                        "Programmierer", "Spieler"}));
   clickRow(remaining, 4, true);  // "Programmierer" in
-  ASSERT_TRUE(waitItems(forNew, {"Neulinge", "Programmierer"}));
+  ASSERT_TRUE(waitUntil([&] { return itemsOf(forNew) == Names{"Neulinge", "Programmierer"}; }));
   ASSERT_TRUE(program.typeInto(dialog, "&Level", "7"));
   ASSERT_TRUE(program.press(dialog, "OK"));
   EXPECT_TRUE(waitClosed(dialog));

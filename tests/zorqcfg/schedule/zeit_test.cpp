@@ -199,15 +199,6 @@ TEST(ScheduleRules, WeekdayMarkersBothWays) {
   EXPECT_EQ(split.days, "B).BAT *(Mon");
 }
 
-TEST(ScheduleRules, EventFormsAndJanus2Markers) {
-  EXPECT_EQ(zorq::cruncherEvent(), "CRCH");
-  EXPECT_EQ(zorq::programEvent("C:\\TOOLS\\SICHERN.BAT"), "DOSC C:\\TOOLS\\SICHERN.BAT");
-  EXPECT_EQ(zorq::portEvent(3, "ON"), "PORT 3 ON");
-  EXPECT_EQ(zorq::netLockEvent(0, "OFF"), "SPER 0 OFF");
-  EXPECT_EQ(zorq::netCallEvent(8, "WEST HOF", ""), "CALL 8 WEST HOF");
-  EXPECT_EQ(zorq::janusMarker(-1), "");
-}
-
 // The picker's answer for the box at position 0 of that type.
 std::optional<zorq::NetBoxChoice> box(const std::string& name, std::int16_t type) {
   return zorq::NetBoxChoice{name, 0, type, {type}};

@@ -237,16 +237,4 @@ TEST_F(External, DeletingShowsTheFirstEntryAndTheLastLeavesNothingToEdit) {
   EXPECT_FALSE(editor.fields.befehl || editor.fields.extern_);
 }
 
-TEST(ExternalPickers, AnswersBecomeFieldTextsOrLeaveThemAlone) {
-  EXPECT_EQ(ExternalPrograms::callForAlias("Lesen", ""), "#Lesen");
-  EXPECT_EQ(ExternalPrograms::callForAlias("SHOW", "C:\\BOX\\REGELN.TXT"), "#SHOW C:\\BOX\\REGELN.TXT");
-  EXPECT_EQ(ExternalPrograms::callForAlias("SHOW", ""), "#SHOW");
-  EXPECT_EQ(ExternalPrograms::callForAlias("", ""), std::nullopt);
-  EXPECT_EQ(ExternalPrograms::groupForPicker("@"), std::nullopt);
-  EXPECT_EQ(ExternalPrograms::groupForPicker(""), "");
-  EXPECT_EQ(ExternalPrograms::groupForPicker("Spieler"), "Spieler");
-  EXPECT_EQ(ExternalPrograms::callForFile(""), std::nullopt);
-  EXPECT_EQ(ExternalPrograms::callForFile("C:\\X.EXE"), "C:\\X.EXE");
-}
-
 }  // namespace
