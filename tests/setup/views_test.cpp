@@ -99,34 +99,17 @@ TEST(Path, CancelledPickerKeepsTheText) {
   EXPECT_FALSE(dialog.confirmed());
 }
 
-TEST(GetPfad, ADoubleClickedFolderBecomesThePath) {
-  TempDir tmp;
-  tmp.write("Programme\\Valmorin Box\\x", "");
-  const std::string start = tmp.path();
-  std::vector<std::string> rows;
-  BoxAnswerer driver({}, [&](HWND w) {
-    rows = listItems(w, IDL_GETPFAD_DIR1);
-    // The last rows are the sub-folders of the start folder.
-    doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
-    rows = listItems(w, IDL_GETPFAD_DIR1);
-    doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
-    click(w, IDB_GETPFAD_OK);
-  });
-  setup::getpfad picker(start, nullptr);
-  picker.DoModal(nullptr);
-  EXPECT_EQ(picker.picked(), tmp.path() + "Programme\\Valmorin Box");
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows.back().substr(rows.back().find_first_not_of(' ')), "Valmorin Box");
-}
-
-// Enter in the folder list opens the selected folder, as a double click
-// does; on the open folder it is "Ok".
-TEST(GetPfad, EnterOnAFolderOpensIt) {
+// A double click or Enter on a folder opens it; Enter on the open folder is
+// "Ok".
+TEST(GetPfad, ADoubleClickOrEnterOpensAFolderAndEnterOnTheOpenOneAnswers) {
   TempDir tmp;
   tmp.write("Programme\\Valmorin Box\\x", "");
   setup::getpfad picker(tmp.path(), nullptr);
+  std::string row;
   BoxAnswerer driver({}, [&](HWND w) {
     HWND list = GetDlgItem(w, IDL_GETPFAD_DIR1);
+    // The last row: the only sub-folder of the open folder.
+    auto last = [&] { return static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1; };
     auto enter = [&] {
       // Another test's window may have taken the activation, and with it the
       // focus that Enter depends on.
@@ -136,12 +119,10 @@ TEST(GetPfad, EnterOnAFolderOpensIt) {
       IsDialogMessageW(w, &key);
       pump();
     };
-    focus(w, IDL_GETPFAD_DIR1);
-    // The last row: the only sub-folder.
-    choose(w, IDL_GETPFAD_DIR1, static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1);
-    enter();
+    doubleClick(w, IDL_GETPFAD_DIR1, last());
     EXPECT_EQ(textOf(w, IDE_GETPFAD_TEXT1), tmp.path() + "Programme");
-    choose(w, IDL_GETPFAD_DIR1, static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1);
+    row = listItems(w, IDL_GETPFAD_DIR1).back();
+    choose(w, IDL_GETPFAD_DIR1, last());
     enter();
     EXPECT_EQ(textOf(w, IDE_GETPFAD_TEXT1), tmp.path() + "Programme\\Valmorin Box");
     EXPECT_TRUE(picker.picked().empty());  // still open
@@ -150,6 +131,8 @@ TEST(GetPfad, EnterOnAFolderOpensIt) {
   });
   EXPECT_EQ(picker.DoModal(nullptr), IDOK);
   EXPECT_EQ(picker.picked(), tmp.path() + "Programme\\Valmorin Box");
+  ASSERT_FALSE(row.empty());
+  EXPECT_EQ(row.substr(row.find_first_not_of(' ')), "Valmorin Box");
 }
 
 // Another drive opens on its current folder, which becomes the path that
