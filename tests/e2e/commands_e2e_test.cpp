@@ -24,13 +24,8 @@ TEST(CommandEditorInTheProgram, ChangingTheLevelOfLesenRewritesOnlyItsLine) {
   const std::string groups = box.read("daten\\befgrup.txt");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Befehlseditor"));
-  HWND editor = program.waitWindow("Befehlseditor");
+  HWND main = nullptr, editor = openFromMain(program, main, "Befehlseditor", "Befehlseditor");
   ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(editor, "Lesen"), "10");
 
   ASSERT_TRUE(program.typeInto(editor, "Lesen", "42"));
@@ -138,11 +133,7 @@ TEST(CommandEditorInTheProgram, TheMainWindowWaitsWhileTheGroupPickerIsShown) {
   const std::string before = box.snapshot();
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Befehlseditor"));
-  HWND editor = program.waitWindow("Befehlseditor");
+  HWND main = nullptr, editor = openFromMain(program, main, "Befehlseditor", "Befehlseditor");
   ASSERT_NE(editor, nullptr);
   HWND groupButton = GetDlgItem(editor, IDB_FRMPRBEFEHLE_GRUPPE);
   PostMessageW(editor, WM_COMMAND, MAKEWPARAM(IDB_FRMPRBEFEHLE_GRUPPE, BN_CLICKED),

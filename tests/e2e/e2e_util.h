@@ -10,8 +10,11 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "platform/win32/wide.h"
 #include "ui/win32/dialog.h"
+#include "win32/exe_driver.h"
 
 namespace testing_support {
 
@@ -21,6 +24,23 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000) 
     Sleep(50);
   }
   return false;
+}
+
+// Presses a button of the program's main window and waits for the window
+// with this title, which must come without a message box; nullptr, and a
+// failure, when either window does not come.
+inline HWND openFromMain(ExeRun& program, HWND& main, const std::string& button, const std::string& title) {
+  main = program.waitWindow("");
+  if (main == nullptr || !program.press(main, button)) {
+    ADD_FAILURE() << "no main window with a button " << button;
+    return nullptr;
+  }
+  HWND window = program.waitWindow(title);
+  if (window == nullptr)
+    ADD_FAILURE() << "no window " << title;
+  else
+    EXPECT_TRUE(program.noMessageBox()) << title;
+  return window;
 }
 
 // The controls of window whose caption, access keys left out, is caption,

@@ -34,13 +34,8 @@ TEST(RoutingInTheProgram, ANewRouteTypedAndPickedFromTheNetBoxesIsWrittenInItsGr
             "fido.de\tFIDOGATE\r\ncl-netz.de\tSUEDWIND\r\nkuestenfunk.zer\tK\xdcSTENFUNK\r\n*\tWESTHOF\r\n");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Domainrouting"));
-  HWND routing = program.waitWindow("Domainrouting");
+  HWND main = nullptr, routing = openFromMain(program, main, "Domainrouting", "Domainrouting");
   ASSERT_NE(routing, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(routing, "&Domain"), "t-online.de");
 
   ASSERT_TRUE(program.press(routing, "Neu"));

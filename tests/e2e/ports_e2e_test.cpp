@@ -24,10 +24,7 @@ TEST(PortsInTheProgram, ModemparameterPort3WritesModem3Txt) {
   DemoInstallation box;
   const std::string port0 = box.read("daten\\modem.txt");
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("Valmorin Config");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Modemparameter"));
-  HWND chooser = program.waitWindow("Portwahl");
+  HWND main = nullptr, chooser = openFromMain(program, main, "Modemparameter", "Portwahl");
   ASSERT_NE(chooser, nullptr);
   ASSERT_TRUE(program.press(chooser, "Port 3"));
   HWND modem = program.waitWindow("Modemparameter");
@@ -61,12 +58,8 @@ TEST(PortsInTheProgram, StartparameterOfNetworkTwoWritesStart2DatAndEndeTheTable
   DemoInstallation box(true, 2);
   const std::string mainBefore = box.read("daten\\main.txt");
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("Valmorin Config");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Startparameter"));
-  HWND start = program.waitWindow("Startparameter");
+  HWND main = nullptr, start = openFromMain(program, main, "Startparameter", "Startparameter");
   ASSERT_NE(start, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   ASSERT_TRUE(clickBox(findByText(start, "Port &4")));
   ASSERT_TRUE(program.press(start, "OK"));
   EXPECT_TRUE(waitClosed(start));

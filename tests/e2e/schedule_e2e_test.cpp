@@ -17,13 +17,8 @@ TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOf
   const std::string network0 = box.read("daten\\zeit.txt");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Zeitplan"));
-  HWND editor = program.waitWindow("Zeitplan");
+  HWND main = nullptr, editor = openFromMain(program, main, "Zeitplan", "Zeitplan");
   ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(editor, "&Zeit"), "01:00");
 
   ASSERT_TRUE(program.press(editor, "Neu"));
@@ -70,13 +65,9 @@ TEST(ToolsManagerInTheProgram, ANewToolTypedInIsAddedWithItsCallInUpperCase) {
   const std::string before = box.read("zusatz.dat");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Zusatztools im Server"));
-  HWND manager = program.waitWindow("Zusatzprogramm-Manager");
+  HWND main = nullptr,
+       manager = openFromMain(program, main, "Zusatztools im Server", "Zusatzprogramm-Manager");
   ASSERT_NE(manager, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(manager, "Na&me"), "Brettpflege");
 
   ASSERT_TRUE(program.press(manager, "Neu"));

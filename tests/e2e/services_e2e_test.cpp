@@ -21,13 +21,8 @@ TEST(ServicesInTheProgram, ANewExternalProgramWithAnAliasIsAppendedToExternDat) 
   const std::string before = box.read("daten\\extern.dat");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "externe Programme"));
-  HWND editor = program.waitWindow("Externe Programme");
+  HWND main = nullptr, editor = openFromMain(program, main, "externe Programme", "Externe Programme");
   ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(editor, "Name"), "Schach");
 
   ASSERT_TRUE(program.press(editor, "Neu"));
@@ -68,13 +63,8 @@ TEST(ServicesInTheProgram, ChatrufSwitchesAndAWaveFileChosenWithAuswahlAreWritte
       CopyFileW(plat::wide(zorqcfgExe()).c_str(), plat::wide(box.dir() + "zorqcfg.exe").c_str(), FALSE));
 
   ExeRun program(box.dir() + "zorqcfg.exe");
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Chatruf"));
-  HWND chat = program.waitWindow("Chatruf");
+  HWND main = nullptr, chat = openFromMain(program, main, "Chatruf", "Chatruf");
   ASSERT_NE(chat, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
 
   auto dialogwe = controlsCaptioned(chat, "Dialogwe.txt anzeigen");
   auto brief = controlsCaptioned(chat, "Brief an Sysop anbieten");

@@ -34,12 +34,9 @@ void clickRow(HWND list, int row, bool twice) {
 TEST(UsersInTheProgram, GroupsMovedByMouseAreWrittenToNewuserDat) {
   DemoInstallation box;
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Voreinstellungen f\xfcr neuen User"));
-  HWND dialog = program.waitWindow("User Voreinstellungen");
+  HWND main = nullptr,
+       dialog = openFromMain(program, main, "Voreinstellungen f\xfcr neuen User", "User Voreinstellungen");
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   HWND forNew = fieldOf(dialog, "&Gruppen f\xfcr neue User");
   HWND remaining = fieldOf(dialog, "re&stliche Gruppen");
   ASSERT_NE(forNew, nullptr);
@@ -84,10 +81,7 @@ TEST(UsersInTheProgram, MultichatOpensMultchatTxtInNotepadFromAFolderWithABlank)
   ASSERT_NE(box.dir().find(' '), std::string::npos);
   ASSERT_TRUE(DeleteFileA((box.dir() + "texte\\multchat.txt").c_str()));
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Texte"));
-  HWND dialog = program.waitWindow("Editieren von Boxtexten");
+  HWND main = nullptr, dialog = openFromMain(program, main, "Texte", "Editieren von Boxtexten");
   ASSERT_NE(dialog, nullptr);
   HWND list = fieldOf(dialog, "&m\xf6gliche Texte");
   ASSERT_NE(list, nullptr);
@@ -120,10 +114,7 @@ TEST(UsersInTheProgram, TheImportCommentReachesMainTxtWithEnde) {
   DemoInstallation box;
   const std::string before = box.read("daten\\main.txt");
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Sonstiges"));
-  HWND dialog = program.waitWindow("Sonstiges");
+  HWND main = nullptr, dialog = openFromMain(program, main, "Sonstiges", "Sonstiges");
   ASSERT_NE(dialog, nullptr);
   const std::string label =
       "&Kommentar bei CD-Import und BIN\xc4R-Import, wenn kein Kommentar gefunden werden kann";
