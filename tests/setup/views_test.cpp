@@ -45,22 +45,26 @@ TEST(Welcome, ShowsTheGreetingAndWeiterConfirms) {
   }
 }
 
-TEST(Path, TypedFolderIsConfirmedAndAuswahlPicks) {
+TEST(Path, AuswahlCancelledKeepsTheTextAndAnsweredFillsIt) {
   SetupFixture f;
   setup::Setup s(f.env());
   ASSERT_TRUE(s.start());
   const std::string picked = f.drive() + "\\Programme\\Valmorin Box";
-  std::string shown, pickerText;
-  int dialogs = 0;
+  std::string shown, kept, pickerText;
+  int pickers = 0;
   BoxAnswerer driver({}, [&](HWND w) {
-    ++dialogs;
     if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
       shown = textOf(w, IDE_PATH_TEXT1);
       EXPECT_EQ(ui::WindowText(w), "Installationsdirectory");
       EXPECT_EQ(findByText(w, "Installationsdirectory"), GetDlgItem(w, IDT_PATH_LABEL1));
-      click(w, IDB_PATH_AUSWAHL);  // opens getpfad; its Ok fills Text1
+      click(w, IDB_PATH_AUSWAHL);  // cancelled
+      kept = textOf(w, IDE_PATH_TEXT1);
+      EXPECT_EQ(s.state().pickedPath, "");
+      click(w, IDB_PATH_AUSWAHL);  // its Ok fills Text1
       EXPECT_EQ(textOf(w, IDE_PATH_TEXT1), picked);
       click(w, IDB_PATH_WEITER);
+    } else if (++pickers == 1) {
+      click(w, IDB_GETPFAD_ABBRUCH);
     } else {
       pickerText = textOf(w, IDE_GETPFAD_TEXT1);
       EXPECT_EQ(findByText(w, "Installationspfad"), GetDlgItem(w, IDT_GETPFAD_LABEL1));
@@ -70,33 +74,13 @@ TEST(Path, TypedFolderIsConfirmedAndAuswahlPicks) {
   });
   setup::path dialog(s, nullptr);
   dialog.DoModal(nullptr);
-  EXPECT_EQ(dialogs, 2);
+  EXPECT_EQ(pickers, 2);
   EXPECT_EQ(shown, "c:\\programme\\zorq");
+  EXPECT_EQ(kept, shown);
   EXPECT_EQ(pickerText, setup::CutBackslash(f.sys.programDir));
   EXPECT_EQ(s.state().pickedPath, picked);
   EXPECT_TRUE(dialog.confirmed());  // the fake answered Yes to creating it
   EXPECT_TRUE(std::filesystem::is_directory(picked));
-}
-
-TEST(Path, CancelledPickerKeepsTheText) {
-  SetupFixture f;
-  setup::Setup s(f.env());
-  ASSERT_TRUE(s.start());
-  std::string after;
-  BoxAnswerer driver({}, [&](HWND w) {
-    if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
-      click(w, IDB_PATH_AUSWAHL);
-      after = textOf(w, IDE_PATH_TEXT1);
-      click(w, IDB_PATH_ABBRUCH);
-    } else {
-      click(w, IDB_GETPFAD_ABBRUCH);
-    }
-  });
-  setup::path dialog(s, nullptr);
-  dialog.DoModal(nullptr);
-  EXPECT_EQ(after, "c:\\programme\\zorq");
-  EXPECT_EQ(s.state().pickedPath, "");
-  EXPECT_FALSE(dialog.confirmed());
 }
 
 // A double click or Enter on a folder opens it; Enter on the open folder is

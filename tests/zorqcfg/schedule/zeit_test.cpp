@@ -71,10 +71,8 @@ TEST_F(Schedule, ALoadErrorKeepsTheCompletePairsSelectsNoneAndKeepsTheFileAsBack
   ASSERT_TRUE(editor.save(fs, where).ok());
   EXPECT_EQ(file("zeit3.txt"), " 1\r\n02:00\r\nCRCH\r\n");
   EXPECT_EQ(file("zeit3.txt.bak"), broken);
-}
 
-TEST_F(Schedule, AFileOfZeroBytesIsALoadError) {
-  file("zeit.txt", "");
+  file("zeit.txt", "");  // zero bytes: no count line
   EXPECT_EQ(editor.open(fs, where, 0).error, zorq::kScheduleLoadError);
   EXPECT_TRUE(editor.entries.empty());
 }
