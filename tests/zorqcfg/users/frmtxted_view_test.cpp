@@ -112,7 +112,6 @@ TEST_F(BoxFilesView, AFileThatCannotBeCreatedIsToldAndNoEditorStarts) {
   doubleClick(d, IDL_FRMBATCH_LIST, 8);  // "Sorter.bat"
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Fehler beim Anlegen von <" + dir.path() + "texte\\sorter.bat>");
-  EXPECT_EQ(ui.shown[0].title, "Meldung");
   EXPECT_TRUE(system.started.empty());
   EXPECT_TRUE(dialog->IsOpen());
 }
