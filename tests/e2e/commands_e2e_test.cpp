@@ -8,20 +8,13 @@
 
 #include "commands/frmprbefehle_ids.h"
 #include "core/frmselgru_ids.h"
+#include "e2e_util.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 
 namespace {
 
 using namespace testing_support;
-
-// Line n (from 1) of a file replaced by text.
-std::string withLine(const std::string& bytes, int n, const std::string& text) {
-  std::size_t start = 0;
-  for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
-  std::size_t end = bytes.find("\r\n", start);
-  return bytes.substr(0, start) + text + bytes.substr(end);
-}
 
 // Needs the main window's "Befehlseditor" button; enabled once the main
 // window is merged.
@@ -31,13 +24,8 @@ TEST(CommandEditorInTheProgram, ChangingTheLevelOfLesenRewritesOnlyItsLine) {
   const std::string groups = box.read("daten\\befgrup.txt");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Befehlseditor"));
-  HWND editor = program.waitWindow("Befehlseditor");
+  HWND main = nullptr, editor = openFromMain(program, main, "Befehlseditor", "Befehlseditor");
   ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(editor, "Lesen"), "10");
 
   ASSERT_TRUE(program.typeInto(editor, "Lesen", "42"));
@@ -145,11 +133,7 @@ TEST(CommandEditorInTheProgram, TheMainWindowWaitsWhileTheGroupPickerIsShown) {
   const std::string before = box.snapshot();
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Befehlseditor"));
-  HWND editor = program.waitWindow("Befehlseditor");
+  HWND main = nullptr, editor = openFromMain(program, main, "Befehlseditor", "Befehlseditor");
   ASSERT_NE(editor, nullptr);
   HWND groupButton = GetDlgItem(editor, IDB_FRMPRBEFEHLE_GRUPPE);
   PostMessageW(editor, WM_COMMAND, MAKEWPARAM(IDB_FRMPRBEFEHLE_GRUPPE, BN_CLICKED),

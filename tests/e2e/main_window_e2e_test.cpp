@@ -30,6 +30,11 @@ void forgetReloadAtom() {
 
 std::string lineOne(const std::string& bytes) { return bytes.substr(0, bytes.find("\r\n")); }
 
+std::string iniOf(const DemoInstallation& box) {
+  std::ifstream ini(box.iniPath(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(ini), {});
+}
+
 TEST(MainWindowE2e, EndeWritesMainTxtAndZorqIniAndSignalsTheServer) {
   DemoInstallation box;
   forgetReloadAtom();
@@ -46,9 +51,7 @@ TEST(MainWindowE2e, EndeWritesMainTxtAndZorqIniAndSignalsTheServer) {
   expected.replace(0, lineOne(before).size(), "Ostsee-Box Kiel");
   EXPECT_EQ(box.read("daten\\main.txt"), expected);
   EXPECT_FALSE(box.exists("daten\\main.txt.bak"));
-  std::ifstream ini(box.iniPath(), std::ios::binary);
-  std::string iniBytes((std::istreambuf_iterator<char>(ini)), {});
-  EXPECT_EQ(iniBytes, box.dir() + "\r\n 0 \r\n");
+  EXPECT_EQ(iniOf(box), box.dir() + "\r\n 0 \r\n");
   EXPECT_NE(GlobalFindAtomA(kReload), 0);
 }
 
@@ -64,9 +67,7 @@ TEST(MainWindowE2e, AbbruchLeavesEveryFileAndSendsNoSignal) {
   ASSERT_TRUE(editor.press(main, "Abbruch"));
   ASSERT_TRUE(editor.waitExit().has_value());
   EXPECT_EQ(box.snapshot(), before);
-  std::ifstream ini(box.iniPath(), std::ios::binary);
-  std::string iniBytes((std::istreambuf_iterator<char>(ini)), {});
-  EXPECT_EQ(iniBytes, box.dir() + "\r\n 0 \r\n");
+  EXPECT_EQ(iniOf(box), box.dir() + "\r\n 0 \r\n");
   EXPECT_EQ(GlobalFindAtomA(kReload), 0);
 }
 

@@ -1,7 +1,8 @@
-// The network dialogs in the real program, opened from the main window and
+// Domain routing in the real program, opened from the main window and
 // played from outside.
 #include <gtest/gtest.h>
 
+#include "e2e_util.h"
 #include "network/frmbox_ids.h"
 #include "network/frmdomain_ids.h"
 #include "platform/win32/wide.h"
@@ -33,19 +34,12 @@ TEST(RoutingInTheProgram, ANewRouteTypedAndPickedFromTheNetBoxesIsWrittenInItsGr
             "fido.de\tFIDOGATE\r\ncl-netz.de\tSUEDWIND\r\nkuestenfunk.zer\tK\xdcSTENFUNK\r\n*\tWESTHOF\r\n");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Domainrouting"));
-  HWND routing = program.waitWindow("Domainrouting");
+  HWND main = nullptr, routing = openFromMain(program, main, "Domainrouting", "Domainrouting");
   ASSERT_NE(routing, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(routing, "&Domain"), "t-online.de");
 
   ASSERT_TRUE(program.press(routing, "Neu"));
-  for (int waited = 0; waited < 5000 && fieldText(routing, IDE_FRMDOMAIN_FIELD) != "(NEU)"; waited += 50)
-    Sleep(50);
-  EXPECT_EQ(fieldText(routing, IDE_FRMDOMAIN_FIELD), "(NEU)");
+  ASSERT_TRUE(waitUntil([&] { return fieldText(routing, IDE_FRMDOMAIN_FIELD) == "(NEU)"; }));
   typeInto(routing, IDE_FRMDOMAIN_FIELD + 0, "Hanse.DE");
   typeInto(routing, IDE_FRMDOMAIN_FIELD + 1, "Nordlicht.DE");
 
@@ -54,8 +48,7 @@ TEST(RoutingInTheProgram, ANewRouteTypedAndPickedFromTheNetBoxesIsWrittenInItsGr
   ASSERT_NE(picker, nullptr);
   HWND boxes = GetDlgItem(picker, IDL_FRMBOX_BOXES);
   ASSERT_EQ(SendMessageW(boxes, LB_GETCOUNT, 0, 0), 5);
-  SendMessageW(boxes, LB_SETCURSEL, 4, 0);
-  PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDL_FRMBOX_BOXES, LBN_DBLCLK), reinterpret_cast<LPARAM>(boxes));
+  ASSERT_TRUE(doubleClickRow(picker, boxes, 4));
   EXPECT_TRUE(waitClosed(picker));
   EXPECT_EQ(fieldText(routing, IDE_FRMDOMAIN_FIELD + 2), "HANSEBOX");
 
@@ -66,33 +59,6 @@ TEST(RoutingInTheProgram, ANewRouteTypedAndPickedFromTheNetBoxesIsWrittenInItsGr
             "*~nordlicht.fido.de\tFIDOGATE\r\nfido.de\tFIDOGATE\r\ncl-netz.de\tSUEDWIND\r\n"
             "kuestenfunk.zer\tK\xdcSTENFUNK\r\n*\tWESTHOF\r\n");
   EXPECT_FALSE(box.exists("daten\\routing.txt.bak"));
-
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
-}
-
-TEST(NetParametersInTheProgram, AnOlderFileOf22LinesIsSavedWithAll25) {
-  DemoInstallation box;
-  const std::string old =
-      "NORDLICHT\r\nC:\\VALMORIN\\BRETTER\\\r\nS+2\r\n30:03\r\nW+1\r\n26:10\r\n64\r\n10\r\n"
-      "nordlicht.zer\r\n1\r\nnordlicht.luebeck.de\r\n0\r\nnordlicht.fido.de\r\n0\r\n\r\n0\r\n"
-      "10\r\n60\r\n2\r\n300\r\n30\r\n14\r\n";
-  box.write("daten\\netzpar.dat", old);
-
-  ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Netzdaten"));
-  HWND editor = program.waitWindow("Netzdaten");
-  ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
-  EXPECT_EQ(program.fieldText(editor, "Netzbo&xname"), "NORDLICHT");
-  EXPECT_EQ(program.fieldText(editor, "Hau&ptdomain"), "nordlicht.zer");
-
-  ASSERT_TRUE(program.press(editor, "OK"));
-  EXPECT_TRUE(waitClosed(editor));
-  EXPECT_EQ(box.read("daten\\netzpar.dat"), old + "0\r\n 0\r\n\r\n");
 
   ASSERT_TRUE(program.press(main, "Abbruch"));
   EXPECT_TRUE(program.waitExit().has_value());

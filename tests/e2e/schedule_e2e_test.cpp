@@ -2,52 +2,14 @@
 // with their small dialogs played from outside.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "ui/win32/dialog.h"
+#include "e2e_util.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
+#include "win32/view_driver.h"
 
 namespace {
 
 using namespace testing_support;
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
-  for (int waited = 0; waited <= timeoutMs; waited += 50) {
-    if (done()) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
-std::string withoutAmpersand(const std::string& text) {
-  std::string out;
-  for (char c : text)
-    if (c != '&') out += c;
-  return out;
-}
-
-// The child of window with this caption (access keys ignored), or of this
-// window class when the caption is empty.
-HWND child(HWND window, const std::string& caption, const wchar_t* className = nullptr) {
-  for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t cls[32] = {};
-    GetClassNameW(c, cls, 32);
-    if (className != nullptr ? lstrcmpiW(cls, className) == 0
-                             : withoutAmpersand(ui::WindowText(c)) == caption)
-      return c;
-  }
-  return nullptr;
-}
-
-// Double-clicks row index of the list box of window, as a user would.
-void doubleClickRow(HWND window, int index) {
-  HWND list = child(window, "", L"ListBox");
-  ASSERT_NE(list, nullptr);
-  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(list));
-}
 
 TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOfNetwork3) {
   DemoInstallation box(true, 3);
@@ -55,13 +17,8 @@ TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOf
   const std::string network0 = box.read("daten\\zeit.txt");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Zeitplan"));
-  HWND editor = program.waitWindow("Zeitplan");
+  HWND main = nullptr, editor = openFromMain(program, main, "Zeitplan", "Zeitplan");
   ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(editor, "&Zeit"), "01:00");
 
   ASSERT_TRUE(program.press(editor, "Neu"));
@@ -73,7 +30,7 @@ TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOf
   ASSERT_TRUE(program.press(ports, "Port 1"));
   HWND boxes = program.waitWindow("Bitte eine Netzbox w\xe4hlen");
   ASSERT_NE(boxes, nullptr);
-  doubleClickRow(boxes, 4);  // HANSEBOX, a Janus2 box
+  ASSERT_TRUE(doubleClickRow(boxes, firstList(boxes), 4));  // HANSEBOX, a Janus2 box
   HWND mode = program.waitWindow("Abfrage");
   ASSERT_NE(mode, nullptr);
   ASSERT_TRUE(program.press(mode, "nichts empfangen"));
@@ -84,7 +41,7 @@ TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOf
   HWND days = program.waitWindow("Zeit");
   ASSERT_NE(days, nullptr);
   for (const char* day : {"Montag", "Dienstag", "Donnerstag", "Freitag", "Samstag"}) {
-    HWND check = child(days, day);
+    HWND check = findByText(days, day);
     ASSERT_NE(check, nullptr) << day;
     SendMessageW(check, BM_SETCHECK, BST_UNCHECKED, 0);
   }
@@ -108,13 +65,9 @@ TEST(ToolsManagerInTheProgram, ANewToolTypedInIsAddedWithItsCallInUpperCase) {
   const std::string before = box.read("zusatz.dat");
 
   ExeRun program(zorqcfgExe());
-  ASSERT_TRUE(program.started());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Zusatztools im Server"));
-  HWND manager = program.waitWindow("Zusatzprogramm-Manager");
+  HWND main = nullptr,
+       manager = openFromMain(program, main, "Zusatztools im Server", "Zusatzprogramm-Manager");
   ASSERT_NE(manager, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   EXPECT_EQ(program.fieldText(manager, "Na&me"), "Brettpflege");
 
   ASSERT_TRUE(program.press(manager, "Neu"));

@@ -307,24 +307,6 @@ TEST_F(SetupRun, AnUpdateShowsTheFolderAsItIsStored) {
   EXPECT_EQ(slurp(ini()), iniBytes);
 }
 
-TEST_F(SetupRun, FailedCopiesAreReportedBeforeTheEnd) {
-  const std::string dir = stage("full");
-  fs::remove(dir + "cruncher.exe");
-  std::ofstream(dir + "inst2.dat", std::ios::binary) << "0,0\r\n2.1\r\n\r\n";  // no total: no division
-  ExeRun run(dir + "setup.exe", stageRoot + "full");
-  throughPath(run, kTarget);
-  auto create = run.waitMessageBox();
-  ASSERT_TRUE(create.has_value());
-  answer(run, *create, IDYES);
-  auto failed = run.waitMessageBox(30000);
-  ASSERT_TRUE(failed.has_value());
-  EXPECT_EQ(failed->text, "Folgende Dateien konnten nicht installiert werden:\r\n\r\ncruncher.exe -> " +
-                              kTarget + "\\cruncher.exe");
-  answer(run, *failed, IDOK);
-  finish(run, "Ende");
-  EXPECT_TRUE(fs::exists(kTarget + "\\zorq.exe"));
-}
-
 TEST_F(SetupRun, RefusedWhileTheServerRuns) {
   const std::string dir = stage("full");
   ExeRun server(dir + "zorq.exe");

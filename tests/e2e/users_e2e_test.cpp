@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e_util.h"
 #include "platform/win32/wide.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
@@ -18,31 +19,6 @@ namespace {
 
 using namespace testing_support;
 using Names = std::vector<std::string>;
-
-// The entries of a list of the program. The program may be filling the list
-// anew meanwhile: an entry gone while it is read gives "(changing)".
-Names itemsOf(HWND list) {
-  Names items;
-  const int n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    if (length == LB_ERR) return {"(changing)"};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    items.push_back(plat::narrow(text));
-  }
-  return items;
-}
-
-// Waits until the list shows these entries.
-bool waitItems(HWND list, const Names& expected) {
-  for (int waited = 0; waited <= 5000; waited += 50) {
-    if (itemsOf(list) == expected) return true;
-    Sleep(50);
-  }
-  return false;
-}
 
 // The mouse messages a click (or a double click) on row of a list sends.
 void clickRow(HWND list, int row, bool twice) {
@@ -55,21 +31,12 @@ void clickRow(HWND list, int row, bool twice) {
   PostMessageW(list, WM_LBUTTONUP, 0, at);
 }
 
-std::string lineOf(const std::string& bytes, int n) {
-  std::size_t start = 0;
-  for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
-  return bytes.substr(start, bytes.find("\r\n", start) - start);
-}
-
 TEST(UsersInTheProgram, GroupsMovedByMouseAreWrittenToNewuserDat) {
   DemoInstallation box;
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Voreinstellungen f\xfcr neuen User"));
-  HWND dialog = program.waitWindow("User Voreinstellungen");
+  HWND main = nullptr,
+       dialog = openFromMain(program, main, "Voreinstellungen f\xfcr neuen User", "User Voreinstellungen");
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(program.noMessageBox());
   HWND forNew = fieldOf(dialog, "&Gruppen f\xfcr neue User");
   HWND remaining = fieldOf(dialog, "re&stliche Gruppen");
   ASSERT_NE(forNew, nullptr);
@@ -79,11 +46,11 @@ TEST(UsersInTheProgram, GroupsMovedByMouseAreWrittenToNewuserDat) {
             (Names{"F\xf6rderverein", "Mitglieder", "Netzteilnehmer", "Programmierer", "Spieler"}));
 
   clickRow(forNew, 0, false);  // "G\xe4ste" out
-  ASSERT_TRUE(waitItems(forNew, {"Neulinge"}));
+  ASSERT_TRUE(waitUntil([&] { return itemsOf(forNew) == Names{"Neulinge"}; }));
   EXPECT_EQ(itemsOf(remaining), (Names{"F\xf6rderverein", "G\xe4ste", "Mitglieder", "Netzteilnehmer",
                                        "Programmierer", "Spieler"}));
   clickRow(remaining, 4, true);  // "Programmierer" in
-  ASSERT_TRUE(waitItems(forNew, {"Neulinge", "Programmierer"}));
+  ASSERT_TRUE(waitUntil([&] { return itemsOf(forNew) == Names{"Neulinge", "Programmierer"}; }));
   ASSERT_TRUE(program.typeInto(dialog, "&Level", "7"));
   ASSERT_TRUE(program.press(dialog, "OK"));
   EXPECT_TRUE(waitClosed(dialog));
@@ -114,10 +81,7 @@ TEST(UsersInTheProgram, MultichatOpensMultchatTxtInNotepadFromAFolderWithABlank)
   ASSERT_NE(box.dir().find(' '), std::string::npos);
   ASSERT_TRUE(DeleteFileA((box.dir() + "texte\\multchat.txt").c_str()));
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Texte"));
-  HWND dialog = program.waitWindow("Editieren von Boxtexten");
+  HWND main = nullptr, dialog = openFromMain(program, main, "Texte", "Editieren von Boxtexten");
   ASSERT_NE(dialog, nullptr);
   HWND list = fieldOf(dialog, "&m\xf6gliche Texte");
   ASSERT_NE(list, nullptr);
@@ -150,10 +114,7 @@ TEST(UsersInTheProgram, TheImportCommentReachesMainTxtWithEnde) {
   DemoInstallation box;
   const std::string before = box.read("daten\\main.txt");
   ExeRun program(zorqcfgExe());
-  HWND main = program.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(program.press(main, "Sonstiges"));
-  HWND dialog = program.waitWindow("Sonstiges");
+  HWND main = nullptr, dialog = openFromMain(program, main, "Sonstiges", "Sonstiges");
   ASSERT_NE(dialog, nullptr);
   const std::string label =
       "&Kommentar bei CD-Import und BIN\xc4R-Import, wenn kein Kommentar gefunden werden kann";

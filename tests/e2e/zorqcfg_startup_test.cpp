@@ -26,12 +26,4 @@ TEST(ZorqcfgStart, WithoutZorqIniShowsTheMessageAndEndsWritingNothing) {
   EXPECT_EQ(box.snapshot(), before);
 }
 
-TEST(ZorqcfgStart, WithZorqIniOpensTheMainWindow) {
-  DemoInstallation box;
-  ExeRun editor(testing_support::zorqcfgExe());
-  HWND main = editor.waitWindow("");
-  ASSERT_NE(main, nullptr);
-  EXPECT_TRUE(editor.noMessageBox());
-}
-
 }  // namespace

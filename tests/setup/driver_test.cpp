@@ -243,23 +243,27 @@ TEST_F(RunTest, ALongListOfFailuresIsCut) {
   EXPECT_EQ(text.substr(text.size() - 19), "\r\n... und 5 weitere");
 }
 
-TEST_F(RunTest, CorruptHeaderStopsBeforeAnything) {
-  f.distribution("drei,1\r\n", "");
-  setup::Setup s(f.env());
-  ScriptedScreens screens(s);
-  s.run(screens);
-  EXPECT_TRUE(screens.seen.empty());
-  ASSERT_EQ(f.ui.shown.size(), 1u);
-  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 1)");
-  EXPECT_EQ(f.ui.shown[0].icon, ui::Icon::Critical);
-
-  // The flag on a line of its own is told by that line, in German as the rest.
-  f.distribution("3\r\n256\r\n2.2\r\n", "");
-  f.ui.shown.clear();
-  setup::Setup again(f.env());
-  again.run(screens);
-  ASSERT_EQ(f.ui.shown.size(), 1u);
-  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 2)");
+// A header that cannot be read stops setup before anything, told by its
+// line in German as the rest. An update's header cut after its first line
+// must not run as a full installation that writes zorq.ini over the one of
+// the installed box.
+TEST_F(RunTest, AnUnreadableHeaderStopsBeforeAnything) {
+  f.tmp.write("win\\zorq.ini", "C:\\BOX\\\r\n");
+  const std::pair<const char*, const char*> headers[] = {
+      {"drei,1\r\n", "Zeile 1"}, {"3\r\n256\r\n2.2\r\n", "Zeile 2"}, {"3,1\r\n", "Zeile 2 fehlt"}};
+  for (auto [header, line] : headers) {
+    SCOPED_TRACE(header);
+    f.distribution(header, "");
+    f.ui.shown.clear();
+    setup::Setup s(f.env());
+    ScriptedScreens screens(s);
+    s.run(screens);
+    EXPECT_TRUE(screens.seen.empty());
+    ASSERT_EQ(f.ui.shown.size(), 1u);
+    EXPECT_EQ(f.ui.shown[0].text, std::string("Die Datei inst2.dat ist fehlerhaft (") + line + ")");
+    EXPECT_EQ(f.ui.shown[0].icon, ui::Icon::Critical);
+    EXPECT_EQ(f.tmp.read("win\\zorq.ini"), "C:\\BOX\\\r\n");
+  }
 }
 
 // zorq.ini against each step of its save failing: the old ini stays whole,
@@ -300,21 +304,6 @@ TEST_F(RunTest, EveryFailingStepOfWritingZorqIniKeepsTheOldOneAndIsListed) {
     }
   }
   EXPECT_GE(faults, 5);
-}
-
-// The header of an update cut after its first line must not run as a full
-// installation that writes zorq.ini over the one of the installed box.
-TEST_F(RunTest, AHeaderWithoutItsVersionLinesStopsLikeAnUnreadableOne) {
-  f.tmp.write("win\\zorq.ini", "C:\\BOX\\\r\n");
-  f.distribution("3,1\r\n", "");
-  setup::Setup s(f.env());
-  ScriptedScreens screens(s);
-  s.run(screens);
-  EXPECT_TRUE(screens.seen.empty());
-  ASSERT_EQ(f.ui.shown.size(), 1u);
-  EXPECT_EQ(f.ui.shown[0].text, "Die Datei inst2.dat ist fehlerhaft (Zeile 2 fehlt)");
-  EXPECT_EQ(f.ui.shown[0].icon, ui::Icon::Critical);
-  EXPECT_EQ(f.tmp.read("win\\zorq.ini"), "C:\\BOX\\\r\n");
 }
 
 }  // namespace

@@ -45,22 +45,26 @@ TEST(Welcome, ShowsTheGreetingAndWeiterConfirms) {
   }
 }
 
-TEST(Path, TypedFolderIsConfirmedAndAuswahlPicks) {
+TEST(Path, AuswahlCancelledKeepsTheTextAndAnsweredFillsIt) {
   SetupFixture f;
   setup::Setup s(f.env());
   ASSERT_TRUE(s.start());
   const std::string picked = f.drive() + "\\Programme\\Valmorin Box";
-  std::string shown, pickerText;
-  int dialogs = 0;
+  std::string shown, kept, pickerText;
+  int pickers = 0;
   BoxAnswerer driver({}, [&](HWND w) {
-    ++dialogs;
     if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
       shown = textOf(w, IDE_PATH_TEXT1);
       EXPECT_EQ(ui::WindowText(w), "Installationsdirectory");
       EXPECT_EQ(findByText(w, "Installationsdirectory"), GetDlgItem(w, IDT_PATH_LABEL1));
-      click(w, IDB_PATH_AUSWAHL);  // opens getpfad; its Ok fills Text1
+      click(w, IDB_PATH_AUSWAHL);  // cancelled
+      kept = textOf(w, IDE_PATH_TEXT1);
+      EXPECT_EQ(s.state().pickedPath, "");
+      click(w, IDB_PATH_AUSWAHL);  // its Ok fills Text1
       EXPECT_EQ(textOf(w, IDE_PATH_TEXT1), picked);
       click(w, IDB_PATH_WEITER);
+    } else if (++pickers == 1) {
+      click(w, IDB_GETPFAD_ABBRUCH);
     } else {
       pickerText = textOf(w, IDE_GETPFAD_TEXT1);
       EXPECT_EQ(findByText(w, "Installationspfad"), GetDlgItem(w, IDT_GETPFAD_LABEL1));
@@ -70,63 +74,26 @@ TEST(Path, TypedFolderIsConfirmedAndAuswahlPicks) {
   });
   setup::path dialog(s, nullptr);
   dialog.DoModal(nullptr);
-  EXPECT_EQ(dialogs, 2);
+  EXPECT_EQ(pickers, 2);
   EXPECT_EQ(shown, "c:\\programme\\zorq");
+  EXPECT_EQ(kept, shown);
   EXPECT_EQ(pickerText, setup::CutBackslash(f.sys.programDir));
   EXPECT_EQ(s.state().pickedPath, picked);
   EXPECT_TRUE(dialog.confirmed());  // the fake answered Yes to creating it
   EXPECT_TRUE(std::filesystem::is_directory(picked));
 }
 
-TEST(Path, CancelledPickerKeepsTheText) {
-  SetupFixture f;
-  setup::Setup s(f.env());
-  ASSERT_TRUE(s.start());
-  std::string after;
-  BoxAnswerer driver({}, [&](HWND w) {
-    if (GetDlgItem(w, IDE_PATH_TEXT1) != nullptr) {
-      click(w, IDB_PATH_AUSWAHL);
-      after = textOf(w, IDE_PATH_TEXT1);
-      click(w, IDB_PATH_ABBRUCH);
-    } else {
-      click(w, IDB_GETPFAD_ABBRUCH);
-    }
-  });
-  setup::path dialog(s, nullptr);
-  dialog.DoModal(nullptr);
-  EXPECT_EQ(after, "c:\\programme\\zorq");
-  EXPECT_EQ(s.state().pickedPath, "");
-  EXPECT_FALSE(dialog.confirmed());
-}
-
-TEST(GetPfad, ADoubleClickedFolderBecomesThePath) {
-  TempDir tmp;
-  tmp.write("Programme\\Valmorin Box\\x", "");
-  const std::string start = tmp.path();
-  std::vector<std::string> rows;
-  BoxAnswerer driver({}, [&](HWND w) {
-    rows = listItems(w, IDL_GETPFAD_DIR1);
-    // The last rows are the sub-folders of the start folder.
-    doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
-    rows = listItems(w, IDL_GETPFAD_DIR1);
-    doubleClick(w, IDL_GETPFAD_DIR1, static_cast<int>(rows.size()) - 1);
-    click(w, IDB_GETPFAD_OK);
-  });
-  setup::getpfad picker(start, nullptr);
-  picker.DoModal(nullptr);
-  EXPECT_EQ(picker.picked(), tmp.path() + "Programme\\Valmorin Box");
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows.back().substr(rows.back().find_first_not_of(' ')), "Valmorin Box");
-}
-
-// Enter in the folder list opens the selected folder, as a double click
-// does; on the open folder it is "Ok".
-TEST(GetPfad, EnterOnAFolderOpensIt) {
+// A double click or Enter on a folder opens it; Enter on the open folder is
+// "Ok".
+TEST(GetPfad, ADoubleClickOrEnterOpensAFolderAndEnterOnTheOpenOneAnswers) {
   TempDir tmp;
   tmp.write("Programme\\Valmorin Box\\x", "");
   setup::getpfad picker(tmp.path(), nullptr);
+  std::string row;
   BoxAnswerer driver({}, [&](HWND w) {
     HWND list = GetDlgItem(w, IDL_GETPFAD_DIR1);
+    // The last row: the only sub-folder of the open folder.
+    auto last = [&] { return static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1; };
     auto enter = [&] {
       // Another test's window may have taken the activation, and with it the
       // focus that Enter depends on.
@@ -136,12 +103,10 @@ TEST(GetPfad, EnterOnAFolderOpensIt) {
       IsDialogMessageW(w, &key);
       pump();
     };
-    focus(w, IDL_GETPFAD_DIR1);
-    // The last row: the only sub-folder.
-    choose(w, IDL_GETPFAD_DIR1, static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1);
-    enter();
+    doubleClick(w, IDL_GETPFAD_DIR1, last());
     EXPECT_EQ(textOf(w, IDE_GETPFAD_TEXT1), tmp.path() + "Programme");
-    choose(w, IDL_GETPFAD_DIR1, static_cast<int>(listItems(w, IDL_GETPFAD_DIR1).size()) - 1);
+    row = listItems(w, IDL_GETPFAD_DIR1).back();
+    choose(w, IDL_GETPFAD_DIR1, last());
     enter();
     EXPECT_EQ(textOf(w, IDE_GETPFAD_TEXT1), tmp.path() + "Programme\\Valmorin Box");
     EXPECT_TRUE(picker.picked().empty());  // still open
@@ -150,6 +115,8 @@ TEST(GetPfad, EnterOnAFolderOpensIt) {
   });
   EXPECT_EQ(picker.DoModal(nullptr), IDOK);
   EXPECT_EQ(picker.picked(), tmp.path() + "Programme\\Valmorin Box");
+  ASSERT_FALSE(row.empty());
+  EXPECT_EQ(row.substr(row.find_first_not_of(' ')), "Valmorin Box");
 }
 
 // Another drive opens on its current folder, which becomes the path that

@@ -1,9 +1,8 @@
 // Pictures of the schedule editor, its small dialogs and the add-on tools
-// manager over the demo installation, for a person to look at. Written only
-// when VALMORIN_SCREENSHOTS names a folder (a Windows path).
+// manager over the demo installation, for scripts/screenshots (which names
+// the folder).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "schedule/frmsperre.h"
@@ -20,22 +19,15 @@ namespace {
 using namespace testing_support;
 
 struct Screenshot : ::testing::Test, ScheduleContext {
-  std::string folder;
-
-  void SetUp() override {
-    const char* target = std::getenv("VALMORIN_SCREENSHOTS");
-    if (target == nullptr || *target == '\0') GTEST_SKIP() << "VALMORIN_SCREENSHOTS is not set";
-    folder = std::string(target) + "\\";
-    std::filesystem::create_directories(folder);
+  Screenshot() {
     for (const char* name : {"daten\\zeit.txt", "zusatz.dat"})
       std::filesystem::copy_file(sourcePath(std::string("examples\\demo\\") + name), dir.path() + name);
   }
-
   // Shows a query modally and pictures it from its own modal loop.
   template <class Query>
   void picture(Query& query, const std::string& name) {
     ModalScript script({[&](HWND w) {
-      EXPECT_TRUE(saveScreenshot(w, folder + name + ".bmp"));
+      captureIfAsked(w, name);
       closeBox(w);
     }});
     query.DoModal(nullptr);
@@ -46,7 +38,7 @@ TEST_F(Screenshot, ScheduleEditor) {
   zorq::frmzeit editor(ctx);
   ASSERT_TRUE(editor.Create(nullptr));
   choose(editor.hwnd(), IDL_FRMZEIT_ZEITEN, 4);
-  EXPECT_TRUE(saveScreenshot(editor.hwnd(), folder + "frmzeit.bmp"));
+  captureIfAsked(editor.hwnd(), "frmzeit");
 }
 
 TEST_F(Screenshot, OnOffQuery) {
@@ -68,7 +60,7 @@ TEST_F(Screenshot, WeekdayChooser) {
 TEST_F(Screenshot, ToolsManager) {
   zorq::frmzusa manager(ctx);
   ASSERT_TRUE(manager.Create(nullptr));
-  EXPECT_TRUE(saveScreenshot(manager.hwnd(), folder + "frmzusa.bmp"));
+  captureIfAsked(manager.hwnd(), "frmzusa");
 }
 
 }  // namespace

@@ -71,10 +71,8 @@ TEST_F(Schedule, ALoadErrorKeepsTheCompletePairsSelectsNoneAndKeepsTheFileAsBack
   ASSERT_TRUE(editor.save(fs, where).ok());
   EXPECT_EQ(file("zeit3.txt"), " 1\r\n02:00\r\nCRCH\r\n");
   EXPECT_EQ(file("zeit3.txt.bak"), broken);
-}
 
-TEST_F(Schedule, AFileOfZeroBytesIsALoadError) {
-  file("zeit.txt", "");
+  file("zeit.txt", "");  // zero bytes: no count line
   EXPECT_EQ(editor.open(fs, where, 0).error, zorq::kScheduleLoadError);
   EXPECT_TRUE(editor.entries.empty());
 }
@@ -197,15 +195,6 @@ TEST(ScheduleRules, WeekdayMarkersBothWays) {
   split = zorq::splitWeekdays("DOSC A *(B).BAT *(Mon)");
   EXPECT_EQ(split.proper, "DOSC A");
   EXPECT_EQ(split.days, "B).BAT *(Mon");
-}
-
-TEST(ScheduleRules, EventFormsAndJanus2Markers) {
-  EXPECT_EQ(zorq::cruncherEvent(), "CRCH");
-  EXPECT_EQ(zorq::programEvent("C:\\TOOLS\\SICHERN.BAT"), "DOSC C:\\TOOLS\\SICHERN.BAT");
-  EXPECT_EQ(zorq::portEvent(3, "ON"), "PORT 3 ON");
-  EXPECT_EQ(zorq::netLockEvent(0, "OFF"), "SPER 0 OFF");
-  EXPECT_EQ(zorq::netCallEvent(8, "WEST HOF", ""), "CALL 8 WEST HOF");
-  EXPECT_EQ(zorq::janusMarker(-1), "");
 }
 
 // The picker's answer for the box at position 0 of that type.

@@ -40,39 +40,36 @@ TEST_F(External, WithoutAFileTheTableIsEmptyAndSavesAsAnEmptyFile) {
   EXPECT_EQ(file(), "");
 }
 
-TEST_F(External, LevelTenBefehlAndShortcutFiveMakeTheOptionsWordOfTheExample) {
-  ASSERT_TRUE(editor.load(fs, where).ok());
-  ASSERT_TRUE(editor.add().ok());
-  EXPECT_EQ(editor.fields.name, "(NEU)");
-  EXPECT_EQ(editor.fields.level, " 0");
-  EXPECT_EQ(editor.fields.shortcut, " 0");
-  editor.fields.name = "  Schach  ";
-  editor.fields.level = "10";
-  editor.fields.shortcut = "5";
-  editor.fields.befehl = true;
-  ASSERT_TRUE(saved());
-  EXPECT_EQ(file(), "Schach\r\n\r\n\r\n\r\n " + std::to_string(5 * 16777216 + 256 + 10) + " \r\n");
+// Level in the low byte, bit 8 "Befehl", bit 9 "Extern", the shortcut in the
+// top byte: a negative word is written with its minus and no leading blank.
+TEST_F(External, TheOptionsWordIsWrittenWithItsSignAndReadBack) {
+  struct Row {
+    const char *level, *shortcut;
+    bool befehl, extern_;
+    const char *word, *levelShown, *shortcutShown;
+  };
+  for (const Row& r : {Row{"10", "5", true, false, " 83886346 ", " 10", " 5"},    // 5 << 24 | 256 | 10
+                       Row{"0", "-1", false, true, "-16776704 ", " 0", "-1"}}) {  // 255 << 24 | 512
+    SCOPED_TRACE(r.word);
+    fs.remove(dir.path() + "daten\\extern.dat");
+    ASSERT_TRUE(editor.load(fs, where).ok());
+    ASSERT_TRUE(editor.add().ok());
+    editor.fields.name = "  Schach  ";
+    editor.fields.level = r.level;
+    editor.fields.shortcut = r.shortcut;
+    editor.fields.befehl = r.befehl;
+    editor.fields.extern_ = r.extern_;
+    ASSERT_TRUE(saved());
+    EXPECT_EQ(file(), std::string("Schach\r\n\r\n\r\n\r\n") + r.word + "\r\n");
 
-  ExternalPrograms again;
-  ASSERT_TRUE(again.load(fs, where).ok());
-  EXPECT_EQ(again.fields.name, "Schach");
-  EXPECT_EQ(again.fields.level, " 10");
-  EXPECT_EQ(again.fields.shortcut, " 5");
-  EXPECT_TRUE(again.fields.befehl);
-  EXPECT_FALSE(again.fields.extern_);
-}
-
-TEST_F(External, ANegativeShortcutIsWrittenWithItsMinusAndNoLeadingBlank) {
-  ASSERT_TRUE(editor.load(fs, where).ok());
-  ASSERT_TRUE(editor.add().ok());
-  editor.fields.shortcut = "-1";
-  editor.fields.extern_ = true;
-  ASSERT_TRUE(saved());
-  EXPECT_EQ(file(), "(NEU)\r\n\r\n\r\n\r\n-16776704 \r\n");  // top byte 255, bit 9
-  ASSERT_TRUE(editor.load(fs, where).ok());
-  EXPECT_EQ(editor.fields.shortcut, "-1");
-  EXPECT_EQ(editor.fields.level, " 0");
-  EXPECT_TRUE(editor.fields.extern_);
+    ExternalPrograms again;
+    ASSERT_TRUE(again.load(fs, where).ok());
+    EXPECT_EQ(again.fields.name, "Schach");
+    EXPECT_EQ(again.fields.level, r.levelShown);
+    EXPECT_EQ(again.fields.shortcut, r.shortcutShown);
+    EXPECT_EQ(again.fields.befehl, r.befehl);
+    EXPECT_EQ(again.fields.extern_, r.extern_);
+  }
 }
 
 TEST_F(External, BitsTenToTwentyThreeSurviveEditsOfTheOtherFields) {
@@ -235,18 +232,6 @@ TEST_F(External, DeletingShowsTheFirstEntryAndTheLastLeavesNothingToEdit) {
   EXPECT_EQ(editor.fields.call, "");
   EXPECT_EQ(editor.fields.level, " 0");
   EXPECT_FALSE(editor.fields.befehl || editor.fields.extern_);
-}
-
-TEST(ExternalPickers, AnswersBecomeFieldTextsOrLeaveThemAlone) {
-  EXPECT_EQ(ExternalPrograms::callForAlias("Lesen", ""), "#Lesen");
-  EXPECT_EQ(ExternalPrograms::callForAlias("SHOW", "C:\\BOX\\REGELN.TXT"), "#SHOW C:\\BOX\\REGELN.TXT");
-  EXPECT_EQ(ExternalPrograms::callForAlias("SHOW", ""), "#SHOW");
-  EXPECT_EQ(ExternalPrograms::callForAlias("", ""), std::nullopt);
-  EXPECT_EQ(ExternalPrograms::groupForPicker("@"), std::nullopt);
-  EXPECT_EQ(ExternalPrograms::groupForPicker(""), "");
-  EXPECT_EQ(ExternalPrograms::groupForPicker("Spieler"), "Spieler");
-  EXPECT_EQ(ExternalPrograms::callForFile(""), std::nullopt);
-  EXPECT_EQ(ExternalPrograms::callForFile("C:\\X.EXE"), "C:\\X.EXE");
 }
 
 }  // namespace

@@ -100,8 +100,6 @@ TEST_F(NewUserView, ALoadErrorIsToldOverWhatWasRead) {
   open();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <newuser.dat>");
-  EXPECT_EQ(ui.shown[0].title, "Meldung");
-  EXPECT_EQ(ui.shown[0].icon, ui::Icon::Information);
   EXPECT_EQ(value(1), "10");
 }
 
