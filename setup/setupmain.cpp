@@ -9,7 +9,7 @@
 
 namespace setup {
 
-setupmain::setupmain(Setup& setup) : Dialog(IDD_SETUPMAIN), setup_(setup) {}
+setupmain::setupmain(Setup& setup) : Dialog(IDD_SETUPMAIN), setup_(setup), usersWindows_(visibleWindows()) {}
 
 setupmain::~setupmain() {
   copy_.reset();
@@ -51,7 +51,8 @@ void setupmain::closeCopy() {
 }
 
 FinalChoice setupmain::theend(const std::string& text) {
-  setup::theend dialog(text);
+  // The program group's windows, opened during the run, are not the user's.
+  setup::theend dialog(text, usersWindows_);
   dialog.DoModal(hwnd());
   return dialog.choice();
 }

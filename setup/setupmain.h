@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "copy.h"
@@ -31,6 +32,7 @@ class setupmain final : public ui::Dialog, public Screens {
   Setup& setup_;
   std::wstring title_;
   std::unique_ptr<copy> copy_;
+  std::set<HWND> usersWindows_;  // shown before setup began
 };
 
 }  // namespace setup

@@ -16,35 +16,43 @@ constexpr UINT_PTR kWatch = 1;
 constexpr UINT kWatchMs = 200;
 constexpr int kQuietTicks = 40;
 constexpr int kMostTicks = 150;
+constexpr int kMostSendsBack = 3;
+
+BOOL CALLBACK addVisible(HWND window, LPARAM windows) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::set<HWND>*>(windows)->insert(window);
+  return TRUE;
+}
 
 }  // namespace
 
-theend::theend(std::string text) : Dialog(IDD_THEEND), text_(std::move(text)) {}
+std::set<HWND> visibleWindows() {
+  std::set<HWND> windows;
+  EnumWindows(addVisible, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+theend::theend(std::string text, std::set<HWND> usersWindows)
+    : Dialog(IDD_THEEND), text_(std::move(text)), known_(std::move(usersWindows)) {}
 
 bool theend::OnInit() {
   CentreOn(hwnd(), GetWindow(hwnd(), GW_OWNER));
   SetItemText(IDT_THEEND_LABEL1, text_);
-  EnumWindows(Known, reinterpret_cast<LPARAM>(this));
   SetTimer(hwnd(), kWatch, kWatchMs, nullptr);
   return true;
 }
 
-BOOL CALLBACK theend::Known(HWND window, LPARAM self) {
-  if (IsWindowVisible(window)) reinterpret_cast<theend*>(self)->known_.insert(window);
-  return TRUE;
-}
-
 // A window of another program that appeared after this dialog took the
 // foreground, or the foreground went nowhere: bring the dialog back with the
-// focus on its default button. A window the user went to once is left
-// alone afterwards.
+// focus on its default button. A new window may take the front again as it
+// finishes opening, so each is sent back up to three times; after that it is
+// taken for one the user went to, and left alone.
 bool theend::comeBack() {
   HWND front = GetForegroundWindow();
   if (front == hwnd() || known_.count(front) > 0) return false;
   DWORD pid = 0;
   const DWORD thread = front != nullptr ? GetWindowThreadProcessId(front, &pid) : 0;
   if (front != nullptr && pid == GetCurrentProcessId()) return false;
-  if (front != nullptr) known_.insert(front);
+  if (front != nullptr && ++sentBack_[front] >= kMostSendsBack) known_.insert(front);
   const bool attached = thread != 0 && AttachThreadInput(GetCurrentThreadId(), thread, TRUE) != FALSE;
   SetForegroundWindow(hwnd());
   BringWindowToTop(hwnd());

@@ -1,6 +1,7 @@
 // The final dialog: start the server, the editor, or nothing.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -9,9 +10,14 @@
 
 namespace setup {
 
+// The top-level windows shown now.
+std::set<HWND> visibleWindows();
+
 class theend final : public ui::Dialog {
  public:
-  explicit theend(std::string text);
+  // usersWindows: the windows that were there before setup began; the
+  // dialog never takes the front back from them.
+  explicit theend(std::string text, std::set<HWND> usersWindows = visibleWindows());
   FinalChoice choice() const { return choice_; }
 
  protected:
@@ -23,13 +29,13 @@ class theend final : public ui::Dialog {
   // Brings the dialog back in front of a window that took the foreground;
   // true when it did.
   bool comeBack();
-  static BOOL CALLBACK Known(HWND window, LPARAM self);
 
   std::string text_;
   FinalChoice choice_ = FinalChoice::Ende;
-  std::set<HWND> known_;  // top-level windows the user has had
-  int ticks_ = 0;         // of the watch, in all
-  int quiet_ = 0;         // since the dialog last came back
+  std::set<HWND> known_;          // top-level windows the user has had
+  std::map<HWND, int> sentBack_;  // how often each window was sent back
+  int ticks_ = 0;                 // of the watch, in all
+  int quiet_ = 0;                 // since the dialog last came back
 };
 
 }  // namespace setup
