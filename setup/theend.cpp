@@ -41,7 +41,7 @@ bool theend::OnInit() {
   return true;
 }
 
-// A window of another program that appeared after this dialog took the
+// A window of another program that opened after setup began took the
 // foreground, or the foreground went nowhere: bring the dialog back with the
 // focus on its default button. A new window may take the front again as it
 // finishes opening, so each is sent back up to three times; after that it is
