@@ -7,11 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,33 +17,11 @@
 #include "core/frmselgru.h"
 #include "core/frmselus.h"
 #include "core/main_settings.h"
+#include "fake_ui.h"
 #include "schedule/frmzeit.h"
 #include "services/frmextern.h"
 
 namespace {
-
-struct NoPickers : zorq::Pickers {
-  std::string pickDirectory() override { return {}; }
-  std::string pickFile(const std::string&) override { return {}; }
-  std::string pickUser() override { return {}; }
-  std::string pickGroup(const std::string&) override { return {}; }
-  std::string pickCommand() override { return {}; }
-  int pickPort() override { return -1; }
-  std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
-};
-
-// Answers every question at once and remembers the last message, so that a
-// load error cannot stop the clock behind a message box.
-struct SilentServices : ui::Services {
-  std::string told;
-  ui::Answer message(const std::string& text, const std::string&, ui::Icon, ui::Buttons) override {
-    told = text;
-    return ui::Answer::Ok;
-  }
-  std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-    return {};
-  }
-};
 
 std::string programs(int count) {
   std::string bytes;
@@ -79,26 +53,9 @@ std::string users(int count) {
   return bytes;
 }
 
+using bench::Box;
 using bench::median;
 using bench::opening;
-
-struct Box {
-  std::filesystem::path root;
-  zorq::Installation where;
-  explicit Box(const std::string& name)
-      : root(std::filesystem::temp_directory_path() /
-             ("valmorin-bench-" + name + "-" + std::to_string(GetCurrentProcessId()))),
-        where{"C:\\WINDOWS\\", root.string() + "\\", 0} {
-    std::filesystem::create_directories(root / "daten");
-  }
-  void write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(root / "daten" / name, std::ios::binary) << bytes;
-  }
-  ~Box() {
-    std::error_code ec;
-    std::filesystem::remove_all(root, ec);
-  }
-};
 
 struct Case {
   const char* what;
@@ -115,8 +72,8 @@ int main(int argc, char** argv) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  SilentServices services;
-  NoPickers pickers;
+  testing_support::FakeUi services;  // answers at once: no message box stops the clock
+  bench::NoPickers pickers;
   zorq::MainSettings settings;
   plat::FileSystem& fs = plat::localFileSystem();
   Box empty("empty"), full("full");
@@ -162,8 +119,9 @@ int main(int argc, char** argv) {
       double e = opening([&] { return c.make(emptyCtx); });
       double f = opening([&] { return c.make(fullCtx); });
       if (round == 0) {  // warming up
-        if (!services.told.empty()) std::printf("(%s said: %s)\n", c.what, services.told.c_str());
-        services.told.clear();
+        for (const testing_support::ShownBox& box : services.shown)
+          std::printf("(%s said: %s)\n", c.what, box.text.c_str());
+        services.shown.clear();
         continue;
       }
       c.empty.push_back(e);

@@ -6,11 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,25 +14,11 @@
 #include "core/context.h"
 #include "open_timing.h"
 #include "core/main_settings.h"
+#include "fake_ui.h"
 #include "network/frmbox.h"
 #include "network/frmdomain.h"
-#include "ui/win32/services_win32.h"
 
 namespace {
-
-struct NoPickers : zorq::Pickers {
-  std::string pickDirectory() override { return {}; }
-  std::string pickFile(const std::string&) override { return {}; }
-  std::string pickUser() override { return {}; }
-  std::string pickGroup(const std::string&) override { return {}; }
-  std::string pickCommand() override { return {}; }
-  int pickPort() override { return -1; }
-  std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
-};
-
-void write(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::string netBoxes(int count) {
   std::string bytes = " " + std::to_string(count) + " \r\n";
@@ -55,37 +37,24 @@ std::string routes(int count) {
   return bytes;
 }
 
+using bench::Box;
 using bench::median;
 using bench::opening;
-
-// A server installation in a folder of its own, with the two files.
-struct Box {
-  std::filesystem::path root;
-  zorq::Installation where;
-  Box(const std::string& name, int boxes, int routeCount)
-      : root(std::filesystem::temp_directory_path() /
-             ("valmorin-bench-" + name + "-" + std::to_string(GetCurrentProcessId()))),
-        where{"C:\\WINDOWS\\", root.string() + "\\", 0} {
-    std::filesystem::create_directories(root / "daten");
-    write(root / "daten" / "netz.dat", netBoxes(boxes));
-    write(root / "daten" / "routing.txt", routes(routeCount));
-  }
-  ~Box() {
-    std::error_code ec;
-    std::filesystem::remove_all(root, ec);
-  }
-};
 
 }  // namespace
 
 int main() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  ui::Win32Services services;
-  NoPickers pickers;
+  testing_support::FakeUi services;  // answers at once: no message box stops the clock
+  bench::NoPickers pickers;
   zorq::MainSettings settings;
   plat::FileSystem& fs = plat::localFileSystem();
-  Box empty("empty", 0, 0), full("full", 1001, 5000);
+  Box empty("empty"), full("full");
+  empty.write("netz.dat", netBoxes(0));
+  empty.write("routing.txt", routes(0));
+  full.write("netz.dat", netBoxes(1001));
+  full.write("routing.txt", routes(5000));
   zorq::Context emptyCtx{empty.where, settings, fs, plat::localSystem(), services, pickers};
   zorq::Context fullCtx{full.where, settings, fs, plat::localSystem(), services, pickers};
 

@@ -1,18 +1,56 @@
 // Timing a dialog's opening for the open-time benchmarks: from creating the
-// object to a window painted whole, in milliseconds, and the median of runs.
+// object to a window painted whole, in milliseconds, and the median of runs;
+// and what the timed dialogs need around them: an installation of their own
+// and pickers that are never asked.
 #pragma once
 
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "core/installation.h"
+#include "core/pickers.h"
 #include "ui/win32/dialog.h"
 
 namespace bench {
+
+struct NoPickers : zorq::Pickers {
+  std::string pickDirectory() override { return {}; }
+  std::string pickFile(const std::string&) override { return {}; }
+  std::string pickUser() override { return {}; }
+  std::string pickGroup(const std::string&) override { return {}; }
+  std::string pickCommand() override { return {}; }
+  int pickPort() override { return -1; }
+  std::optional<zorq::NetBoxChoice> pickNetBox() override { return {}; }
+};
+
+// A server installation in a temporary folder of its own, removed again at
+// the end.
+struct Box {
+  std::filesystem::path root;
+  zorq::Installation where;
+  explicit Box(const std::string& name)
+      : root(std::filesystem::temp_directory_path() /
+             ("valmorin-bench-" + name + "-" + std::to_string(GetCurrentProcessId()))),
+        where{"C:\\WINDOWS\\", root.string() + "\\", 0} {
+    std::filesystem::create_directories(root / "daten");
+  }
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(root / "daten" / name, std::ios::binary) << bytes;
+  }
+  ~Box() {
+    std::error_code ec;
+    std::filesystem::remove_all(root, ec);
+  }
+};
 
 // Opens the window, lets it paint itself whole, and closes it again; the
 // time in milliseconds.

@@ -8,10 +8,10 @@
 //   setup_copy_bench <distribution folder> <empty installation folder>
 #include <chrono>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "fake_ui.h"
 #include "install.h"
 #include "platform/filesystem.h"
 #include "setupmod.h"
@@ -21,17 +21,6 @@ namespace {
 struct NoView : setup::CopyView {
   void showFile(const std::string&, const std::string&) override {}
   void showProgress(double) override {}
-};
-
-// Answers at once, so that no message box can stop the clock.
-struct SilentServices : ui::Services {
-  ui::Answer message(const std::string&, const std::string&, ui::Icon, ui::Buttons buttons) override {
-    return buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
-                                                                                : ui::Answer::Ok;
-  }
-  std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-    return {};
-  }
 };
 
 }  // namespace
@@ -55,7 +44,7 @@ int main(int argc, char** argv) {
   setup::CopyPlan plan{setupDir,           installPath, installPath + "\\",
                        installPath + "\\", false,       static_cast<std::int32_t>(records.size())};
   NoView view;
-  SilentServices ui;
+  testing_support::FakeUi ui;  // answers at once: no message box stops the clock
   setup::CopyPhase phase(fs, ui, view, plan);
   auto start = std::chrono::steady_clock::now();
   phase.run("inst.dat");
