@@ -28,8 +28,25 @@ ensure_packages() {
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # A mirror in the middle of a sync can fail one index (seen: the i386 index
+  # of the security suite) for hours. Try three times, then install from the
+  # indexes that did come, and say plainly when that is not enough.
+  local try
+  for try in 1 2 3; do
+    $sudo apt-get update -qq && break
+    if [ "$try" -lt 3 ]; then
+      say "apt-get update failed (try $try of 3); trying again in ${APT_RETRY_PAUSE:-15} s"
+      sleep "${APT_RETRY_PAUSE:-15}"
+    else
+      say "apt-get update failed three times; installing from the package index as it is"
+    fi
+  done
+  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+    say ""
+    say "The packages could not be installed: the Debian package index is inconsistent"
+    say "(a mirror is probably being updated). Please run this command again later."
+    exit 1
+  fi
 }
 
 # Creates a Wine prefix once (serialized, as several tests may ask at the
