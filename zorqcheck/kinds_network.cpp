@@ -18,8 +18,10 @@ void netParameters(const std::string& bytes, Report& report) {
 
 void routing(const std::string& bytes, Report& report) {
   std::vector<std::size_t> withoutTab;
-  zorq::parseRoutes(bytes, &withoutTab);
+  txt::Status status;
+  zorq::parseRoutes(bytes, &withoutTab, &status);
   for (std::size_t n : withoutTab) report.at(n, lineWithoutTab(bytes, n));
+  report.loaded(status);
 }
 
 void packers(const std::string& bytes, Report& report) {

@@ -42,9 +42,10 @@ void schedule(const std::string& bytes, Report& report) {
 void tools(const std::string& bytes, Report& report) {
   int skipped = 0;
   std::vector<std::size_t> withoutTab;
-  const std::vector<zorq::AddOnTool> read = zorq::readTools(bytes, skipped, &withoutTab);
+  txt::Status status;
+  const std::vector<zorq::AddOnTool> read = zorq::readTools(bytes, skipped, &status, &withoutTab);
   for (std::size_t n : withoutTab) report.at(n, lineWithoutTab(bytes, n));
-  if (withoutTab.empty()) report.rewritten(bytes, zorq::toolBytes(read));
+  if (report.loaded(status) && withoutTab.empty()) report.rewritten(bytes, zorq::toolBytes(read));
 }
 
 }  // namespace

@@ -22,7 +22,11 @@ void languages(const std::string& bytes, Report& report) {
 }
 
 // The user lists cannot fail to load; they are read all the same.
-void nameList(const std::string& bytes, Report&) { zorq::readNameList(bytes); }
+void nameList(const std::string& bytes, Report& report) {
+  txt::Status status;
+  zorq::readNameList(bytes, &status);
+  report.loaded(status);
+}
 
 }  // namespace
 

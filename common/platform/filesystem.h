@@ -3,6 +3,7 @@
 // strings with "\" separators, as the settings files and zorq.ini hold them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,18 @@ struct FileInfo {
   bool hidden = false;
   bool system = false;
   bool readOnly = false;
+  // The file could not be looked at (access denied, a network error, a
+  // sharing violation, a pending delete): it may be there or not. Only "not
+  // found" means missing.
+  bool unknown = false;
+  std::uint64_t size = 0;       // bytes, of a file that exists
+  std::uint64_t writeTime = 0;  // its last write, in the file system's own ticks
 };
+
+// The largest file the programs read: settings files are a few kilobytes,
+// the server's user list a few megabytes. A larger file is a read error,
+// with its first kMaxFileBytes bytes read.
+inline constexpr std::uint64_t kMaxFileBytes = 64u << 20;
 
 class FileSystem {
  public:
@@ -26,6 +38,8 @@ class FileSystem {
   // True when at least one ordinary file (not a directory, hidden or system
   // file) matches the path, which may hold the wildcards * and ?.
   virtual bool anyOrdinaryFile(const std::string& pattern) = 0;
+  // The whole file, at most kMaxFileBytes of it: a larger file, or one that
+  // cannot be held in memory, fails with bytes holding what could be read.
   virtual txt::Status readAll(const std::string& path, std::string& bytes) = 0;
   // Creates or truncates the file, writes every byte, flushes it to the disk
   // and closes it. Any short write is an error.
@@ -43,6 +57,10 @@ class FileSystem {
   // The names (without folder) of the files in folder (ending with "\")
   // whose names end with suffix. A file system that cannot list says none.
   virtual std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix);
+  // The time now, in the ticks of FileInfo::writeTime, and how many ticks
+  // make a second; 0 when the file system cannot tell.
+  virtual std::uint64_t now() { return 0; }
+  virtual std::uint64_t ticksPerSecond() { return 0; }
 };
 
 // An existing ordinary file: a directory, a hidden or a system file counts as
@@ -60,3 +78,17 @@ unsigned long processId();
 bool processRunning(unsigned long id);
 
 }  // namespace plat
+
+namespace plat {
+
+// The reading loop of the real file systems: read(buffer, size) gives the
+// number of bytes it read, 0 at the end and -1 on an error (which error()
+// then describes). At most kMaxFileBytes are kept; sizeHint (the size the
+// file said it has) is reserved first, so that the bytes are held once.
+// Running out of memory is an error too, never an exception.
+template <class Read, class Error>
+txt::Status readLimited(std::string& bytes, std::uint64_t sizeHint, Read read, Error error) noexcept;
+
+}  // namespace plat
+
+#include "platform/read_limited.h"

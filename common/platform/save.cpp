@@ -1,6 +1,10 @@
 #include "platform/save.h"
 
 #include <atomic>
+#include <utility>
+#include <vector>
+
+#include "platform/load.h"
 
 namespace plat {
 
@@ -13,11 +17,79 @@ std::atomic<unsigned> temporaryCounter{0};
 constexpr int kTemporaryAttempts = 100;
 
 txt::Status refuseUnlessOrdinary(const FileInfo& target) {
+  if (target.unknown)
+    return txt::Status::Fail(
+        "Es l\xe4sst sich nicht feststellen, ob die Datei vorhanden ist (kein Zugriff).");
   if (target.directory) return txt::Status::Fail("Dort steht ein Ordner gleichen Namens.");
   if (target.hidden || target.system)
     return txt::Status::Fail(
         "Die vorhandene Datei ist versteckt oder eine Systemdatei. Sie wird nicht ersetzt, denn ihr "
         "Inhalt wurde nie geladen.");
+  if (target.exists && target.readOnly) return txt::Status::Fail("Die Datei ist schreibgesch\xfctzt.");
+  return {};
+}
+
+// Renames that can be taken back, newest last: a rotation of the backups
+// whose replace fails is undone, so that a failed save leaves every
+// generation where it was.
+class Moves {
+ public:
+  explicit Moves(FileSystem& fs) : fs_(fs) {}
+  bool move(const std::string& from, const std::string& to) {
+    if (!fs_.replace(from, to)) return false;
+    done_.emplace_back(from, to);
+    return true;
+  }
+  void undo() {
+    for (auto it = done_.rbegin(); it != done_.rend(); ++it) fs_.replace(it->second, it->first);
+    done_.clear();
+  }
+
+ private:
+  FileSystem& fs_;
+  std::vector<std::pair<std::string, std::string>> done_;
+};
+
+// Puts temporary in the place of path and keeps the replaced file as
+// <name>.bak, moving each older backup back by one; the fifth falls away
+// only once the new file is in place.
+txt::Status replaceKeepingBackup(FileSystem& fs, const std::string& path, const std::string& temporary) {
+  std::string copy, dropped;
+  if (txt::Status s = createTemporary(fs, path, copy); !s) return s;
+  auto cleanUp = [&] {
+    if (!copy.empty()) fs.remove(copy);
+    if (!dropped.empty()) fs.remove(dropped);
+  };
+  if (!fs.copy(path, copy)) {
+    cleanUp();
+    return txt::Status::Fail("Die Sicherungskopie l\xe4sst sich nicht anlegen.");
+  }
+  Moves moves(fs);
+  bool moved = true;
+  const std::string oldest = backupName(path, kBackupGenerations);
+  if (fs.info(oldest).exists) {
+    moved = createTemporary(fs, path, dropped).ok() && moves.move(oldest, dropped);
+    if (!moved && !dropped.empty()) {
+      fs.remove(dropped);
+      dropped.clear();
+    }
+  }
+  for (int generation = kBackupGenerations - 1; moved && generation >= 1; --generation) {
+    const std::string name = backupName(path, generation);
+    if (fs.info(name).exists) moved = moves.move(name, backupName(path, generation + 1));
+  }
+  if (moved) moved = moves.move(copy, backupName(path, 1));
+  if (!moved) {
+    moves.undo();
+    cleanUp();
+    return txt::Status::Fail("Die \xe4lteren Sicherungskopien lassen sich nicht verschieben.");
+  }
+  if (!fs.replace(temporary, path)) {
+    moves.undo();
+    cleanUp();
+    return txt::Status::Fail("Die alte Datei l\xe4sst sich nicht ersetzen.");
+  }
+  if (!dropped.empty()) fs.remove(dropped);
   return {};
 }
 
@@ -40,27 +112,6 @@ txt::Status createTemporary(FileSystem& fs, const std::string& path, std::string
   return txt::Status::Fail("Im Ordner der Datei l\xe4sst sich keine neue Datei anlegen.");
 }
 
-txt::Status keepBackupOf(FileSystem& fs, const std::string& path) {
-  // The copy comes first: should it fail, the backups stay as they were.
-  std::string copy;
-  txt::Status s = createTemporary(fs, path, copy);
-  if (!s) return s;
-  if (!fs.copy(path, copy)) {
-    fs.remove(copy);
-    return txt::Status::Fail("Die Sicherungskopie l\xe4sst sich nicht anlegen.");
-  }
-  for (int generation = kBackupGenerations; generation > 1 && s; --generation) {
-    const std::string newer = backupName(path, generation - 1);
-    if (fs.info(newer).exists) s = fs.replace(newer, backupName(path, generation));
-  }
-  if (s) s = fs.replace(copy, backupName(path, 1));
-  if (!s) {
-    fs.remove(copy);
-    return txt::Status::Fail("Die \xe4lteren Sicherungskopien lassen sich nicht verschieben.");
-  }
-  return {};
-}
-
 txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string& bytes, SaveOptions options) {
   FileInfo target = fs.info(path);
   if (txt::Status refused = refuseUnlessOrdinary(target); !refused) return refused;
@@ -70,10 +121,12 @@ txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string&
   txt::Status status;
   if (!fs.writeNew(temporary, bytes))
     status = txt::Status::Fail("Die neue Datei l\xe4sst sich nicht schreiben.");
-  if (status && options.keepBackup && target.exists) status = keepBackupOf(fs, path);
-  if (status && !fs.replace(temporary, path))
+  else if (options.keepBackup && target.exists)
+    status = replaceKeepingBackup(fs, path, temporary);
+  else if (!fs.replace(temporary, path))
     status = txt::Status::Fail("Die alte Datei l\xe4sst sich nicht ersetzen.");
   if (!status) fs.remove(temporary);
+  if (status && options.record) options.record->refresh(fs, path);
   return status;
 }
 
@@ -115,6 +168,11 @@ int removeLeftoverTemporaries(FileSystem& fs, const std::string& folder) {
   for (const std::string& name : fs.filesEndingWith(folder, ".new~")) {
     const unsigned long owner = ownerOf(name);
     if (owner == 0 || owner == processId() || processRunning(owner)) continue;
+    const FileInfo file = fs.info(folder + name);
+    const std::uint64_t now = fs.now(), perSecond = fs.ticksPerSecond();
+    if (!file.exists || perSecond == 0 || file.writeTime > now ||
+        now - file.writeTime <= static_cast<std::uint64_t>(kLeftoverAgeSeconds) * perSecond)
+      continue;
     if (fs.remove(folder + name)) ++removed;
   }
   return removed;

@@ -9,11 +9,17 @@
 
 namespace plat {
 
+class LoadRecord;
+
 struct SaveOptions {
   // The file failed to load in the dialog that saves it now: keep the
   // previous file as <name>.bak, so that a save never silently destroys what
   // could not be read.
   bool keepBackup = false;
+  // What the dialog knows of its files: a successful save notes the file as
+  // the dialog wrote it, so that a later "OK" does not take it for another
+  // program's change.
+  LoadRecord* record = nullptr;
 };
 
 // Backups keep five generations, the newest first:
@@ -26,16 +32,15 @@ std::string backupName(const std::string& path, int generation);
 
 // Writes bytes to a temporary file of this process beside path and then
 // replaces path with it. A path that exists but is no ordinary file (a
-// folder, a hidden or a system file) is refused: it counted as missing when
-// the dialog loaded, so its content was never shown. On any failure the old
-// file stays byte-identical, no temporary file is left behind and the
-// error is returned as a German sentence the sysop can read.
+// folder, a hidden or a system file), a read-only file and one that cannot
+// be looked at are refused before anything is written: a hidden file
+// counted as missing when the dialog loaded, so its content was never shown.
+// With keepBackup, the replaced file becomes <name>.bak and each older
+// backup moves back by one. On any failure the old file and every backup
+// stay byte-identical, no temporary file is left behind and the error is
+// returned as a German sentence the sysop can read.
 txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string& bytes,
                      SaveOptions options = {});
-
-// Keeps a copy of path as <name>.bak, moving the older backups back by one
-// generation.
-txt::Status keepBackupOf(FileSystem& fs, const std::string& path);
 
 // Copies from into a temporary file beside to and then puts it in the place
 // of to, so that to is never seen half copied: an interrupted copy leaves
@@ -49,8 +54,11 @@ txt::Status createTemporary(FileSystem& fs, const std::string& path, std::string
 
 // Removes the temporary files a save of an ended process left in folder
 // (ending with "\"), say when the program was killed while saving: only
-// names of createTemporary's form whose process no longer runs. Returns how
-// many went.
+// names of createTemporary's form whose process no longer runs and that
+// were last written more than ten minutes ago, so that the save of an
+// editor on another machine sharing the folder (whose process id means
+// nothing here) is never disturbed. Returns how many went.
+inline constexpr int kLeftoverAgeSeconds = 10 * 60;
 int removeLeftoverTemporaries(FileSystem& fs, const std::string& folder);
 
 // The message a dialog shows when saving the file name failed:

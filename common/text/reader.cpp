@@ -5,6 +5,7 @@
 namespace txt {
 
 namespace {
+
 constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 }  // namespace
@@ -50,6 +51,10 @@ bool Reader::line(std::string& out) {
   last_ = line_;
   std::size_t start = pos_;
   while (!atLineEnd()) ++pos_;
+  if (std::string_view(data_).substr(start, pos_ - start).find('\0') != std::string_view::npos) {
+    failAt(line_, kNulInLine);
+    return false;
+  }
   out.assign(data_, start, pos_ - start);
   passLineEnd();
   return true;
@@ -127,6 +132,10 @@ bool Reader::text(std::string& out) {
   if (pos_ < data_.size() && data_[pos_] == '"') {
     std::size_t start = ++pos_;
     while (pos_ < data_.size() && data_[pos_] != '"' && !atLineEnd()) ++pos_;
+    if (std::string_view(data_).substr(start, pos_ - start).find('\0') != std::string_view::npos) {
+      failAt(line_, kNulInLine);
+      return false;
+    }
     out.assign(data_, start, pos_ - start);
     if (pos_ < data_.size() && data_[pos_] == '"') ++pos_;
     // Whatever follows the closing quote up to the separator is dropped.
@@ -136,6 +145,10 @@ bool Reader::text(std::string& out) {
   }
   std::size_t start = pos_;
   while (!atLineEnd() && data_[pos_] != ',') ++pos_;
+  if (std::string_view(data_).substr(start, pos_ - start).find('\0') != std::string_view::npos) {
+    failAt(line_, kNulInLine);
+    return false;
+  }
   std::size_t end = pos_;
   while (end > start && data_[end - 1] == ' ') --end;
   out.assign(data_, start, end - start);

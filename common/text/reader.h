@@ -82,6 +82,11 @@ class Reader {
   Status status_;
 };
 
+// Why a line holding a NUL byte fails: the controls would show its value
+// only up to the NUL, and "OK" would write it shortened.
+inline constexpr const char* kNulInLine =
+    "enth\xe4lt ein Nullzeichen (NUL), das sich nicht anzeigen l\xe4sst";
+
 // A value as a message quotes it: in double quotes, cut after 40
 // characters ("...").
 std::string quoted(std::string_view value);

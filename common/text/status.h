@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -27,5 +28,19 @@ struct Status {
   bool ok() const { return error.empty(); }
   explicit operator bool() const { return ok(); }
 };
+
+// Runs a step of a loader or a save that may run out of memory (a file of
+// millions of short lines, say): an exception becomes a failure, so that
+// none leaves a loader or a handler.
+template <class Step>
+Status guarded(Step&& step) noexcept {
+  try {
+    return step();
+  } catch (const std::bad_alloc&) {
+    return Status::Fail("Zu wenig Speicher.");
+  } catch (...) {
+    return Status::Fail("Unerwarteter Fehler.");
+  }
+}
 
 }  // namespace txt

@@ -26,7 +26,7 @@ std::string filled(const char* level, const char* group, bool levels) {
   zorq::CommandLevels l{};
   zorq::CommandGroups g{};
   for (int i = 0; i < zorq::kCommandCount; ++i) {
-    l[static_cast<std::size_t>(i)] = zorq::levelFromText(level);
+    l[static_cast<std::size_t>(i)] = zorq::levelFromText(level).value_or(0);
     g[static_cast<std::size_t>(i)] = group;
   }
   return levels ? zorq::levelBytes(l) : zorq::groupBytes(g);

@@ -47,6 +47,7 @@ class FaultyFileSystem : public plat::FileSystem {
   bool cutCopy = false;  // copy writes half the source, then fails (a program killed while copying)
   std::string failOnly;  // when set, only files whose path contains it fail (armed faults too)
   int writes = 0, replaces = 0, copies = 0;
+  int clockAhead = 0;  // seconds the clock is put forward
 
   plat::FileInfo info(const std::string& p) override { return real_.info(p); }
   bool anyOrdinaryFile(const std::string& p) override { return real_.anyOrdinaryFile(p); }
@@ -99,6 +100,10 @@ class FaultyFileSystem : public plat::FileSystem {
   std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix) override {
     return real_.filesEndingWith(folder, suffix);
   }
+  std::uint64_t now() override {
+    return real_.now() + static_cast<std::uint64_t>(clockAhead) * real_.ticksPerSecond();
+  }
+  std::uint64_t ticksPerSecond() override { return real_.ticksPerSecond(); }
 
  private:
   bool hits(const std::string& p) const { return failOnly.empty() || p.find(failOnly) != std::string::npos; }

@@ -1,5 +1,6 @@
 #include "commands/aliases.h"
 
+#include "platform/load.h"
 #include "text/reader.h"
 
 namespace zorq {
@@ -30,12 +31,8 @@ txt::Status readCommandWords(const std::string& bytes, std::vector<std::string>&
 AliasChoices loadAliasChoices(plat::FileSystem& fs, const Installation& where, txt::Status& status) {
   AliasChoices choices;
   const std::string path = where.textFile(kLanguageFile);
-  status = txt::Status::Ok();
-  if (plat::FileExists(fs, path)) {
-    std::string bytes;
-    status = fs.readAll(path, bytes);
-    if (status.ok()) status = readCommandWords(bytes, choices.entries);
-  }
+  status = plat::loadSettingsFile(
+      fs, path, nullptr, [&](const std::string& bytes) { return readCommandWords(bytes, choices.entries); });
   if (!status.ok()) {
     status = txt::Status::Fail(std::string("Fehler beim Laden von <") + kLanguageFile + ">");
     return choices;

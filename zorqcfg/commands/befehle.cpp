@@ -1,5 +1,6 @@
 #include "commands/befehle.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"
 #include "text/reader.h"
@@ -14,20 +15,17 @@ constexpr const char* kGroupFile = "befgrup.txt";
 
 std::size_t at(int command) { return static_cast<std::size_t>(command); }
 
-// Reads a file that may be missing; a missing file is no error and gives
-// nothing to parse.
-txt::Status readIfThere(plat::FileSystem& fs, const std::string& path, bool& there, std::string& bytes) {
-  there = plat::FileExists(fs, path);
-  return there ? fs.readAll(path, bytes) : txt::Status::Ok();
-}
-
 txt::Status saveError(const char* file, const txt::Status& why) {
   return txt::Status::Fail(plat::saveErrorMessage(file, why));
 }
 
 }  // namespace
 
-std::uint8_t levelFromText(std::string_view text) { return txt::lowByte(txt::wholeValue(text)); }
+std::optional<std::uint8_t> levelFromText(std::string_view text) {
+  const long long value = txt::wholeValue(text);
+  if (value < 0 || value > 255) return std::nullopt;
+  return static_cast<std::uint8_t>(value);
+}
 
 txt::Status readLevels(const std::string& bytes, CommandLevels& levels) {
   txt::Reader in(bytes);
@@ -72,14 +70,12 @@ txt::Status CommandEditor::load(plat::FileSystem& fs, const Installation& where)
   CommandLevels levels = memory_;
   group = {};
 
-  bool there = false;
-  std::string bytes;
-  txt::Status levelStatus = readIfThere(fs, where.settingsFile(kLevelFile), there, bytes);
-  if (there && levelStatus.ok()) levelStatus = readLevels(bytes, levels);
-
-  bytes.clear();
-  txt::Status groupStatus = readIfThere(fs, where.settingsFile(kGroupFile), there, bytes);
-  if (there && groupStatus.ok()) groupStatus = readGroups(bytes, group);
+  txt::Status levelStatus =
+      plat::loadSettingsFile(fs, where.settingsFile(kLevelFile), &loaded,
+                             [&](const std::string& bytes) { return readLevels(bytes, levels); });
+  txt::Status groupStatus =
+      plat::loadSettingsFile(fs, where.settingsFile(kGroupFile), &loaded,
+                             [&](const std::string& bytes) { return readGroups(bytes, group); });
 
   memory_ = levels;
   for (int i = 0; i < kCommandCount; ++i) levelText[at(i)] = std::to_string(levels[at(i)]);
@@ -89,18 +85,27 @@ txt::Status CommandEditor::load(plat::FileSystem& fs, const Installation& where)
   return backupLevels_ || backupGroups_ ? txt::Status::Fail(kCommandsLoadError) : txt::Status::Ok();
 }
 
-txt::Status CommandEditor::save(plat::FileSystem& fs, const Installation& where) {
+txt::Status CommandEditor::save(plat::FileSystem& fs, const Installation& where, int* refusedCommand) {
   CommandLevels levels{};
-  for (int i = 0; i < kCommandCount; ++i) levels[at(i)] = levelFromText(levelText[at(i)]);
+  for (int i = 0; i < kCommandCount; ++i) {
+    std::optional<std::uint8_t> level = levelFromText(levelText[at(i)]);
+    if (!level) {
+      if (refusedCommand != nullptr) *refusedCommand = i;
+      return txt::Status::Fail(kLevelRangeMessage);
+    }
+    levels[at(i)] = *level;
+  }
 
-  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kLevelFile), levelBytes(levels), {backupLevels_});
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kLevelFile), levelBytes(levels), {backupLevels_, &loaded});
       !s)
     return saveError(kLevelFile, s);
   // Saved once, the damaged file is in the backup; a second try after a
   // failure below must not put the new file there.
   backupLevels_ = false;
   memory_ = levels;
-  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kGroupFile), groupBytes(group), {backupGroups_});
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kGroupFile), groupBytes(group), {backupGroups_, &loaded});
       !s)
     return saveError(kGroupFile, s);
   backupGroups_ = false;

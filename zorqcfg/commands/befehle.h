@@ -10,10 +10,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -42,9 +44,11 @@ using CommandLevels = std::array<std::uint8_t, kCommandCount>;
 using CommandGroups = std::array<std::string, kCommandCount>;  // "" for none
 
 // The level a level field's text stands for: its leading number (0 when it
-// starts with none), rounded half to even, reduced to the lowest eight bits.
-// "12" gives 12, "300" gives 44, "-1" gives 255, "" gives 0.
-std::uint8_t levelFromText(std::string_view text);
+// starts with none), rounded half to even. "12" gives 12, "3.5" gives 4, ""
+// and "abc" give 0; "300" and "-1" lie outside 0 to 255 and give nothing:
+// such a level is refused, never wrapped (300 would lock a command at 44).
+std::optional<std::uint8_t> levelFromText(std::string_view text);
+inline constexpr const char* kLevelRangeMessage = "Der Level muss zwischen 0 und 255 liegen.";
 
 // Readers of the two files. They fill levels and groups from the start and
 // stop at the first error, leaving what follows untouched.
@@ -75,14 +79,20 @@ class CommandEditor {
   // does not turn the unread levels into 0. The group file is read even when
   // the level file failed, so that "OK" does not drop the groups either.
   // Failure: "Fehler beim Laden der Befehle", to be shown by the caller.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
 
-  // "OK": every level from its field's text by levelFromText, then both
+  // "OK": every level from its field's text by levelFromText; a level
+  // outside 0 to 255 is refused with kLevelRangeMessage before anything is
+  // written, refusedCommand (if given) naming its command. Then both
   // files written atomically. A file that failed to load is kept as
   // befehle.txt.bak or befgrup.txt.bak when it is replaced. Failure: the
   // message to show ("Fehler beim Speichern von <befgrup.txt>", the reason
   // on the next line); the failing file stays as it was.
-  txt::Status save(plat::FileSystem& fs, const Installation& where);
+  txt::Status save(plat::FileSystem& fs, const Installation& where, int* refusedCommand = nullptr);
 
   // The group picker's answer for command i: "@" (cancelled) changes
   // nothing, "" ("Keine Gruppe") clears the group, a name sets it.

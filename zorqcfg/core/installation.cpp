@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"
 #include "text/reader.h"
@@ -43,7 +44,8 @@ std::optional<Installation> resolveStartup(plat::System& system, plat::FileSyste
   Installation where;
   where.windowsDir = system.windowsDirectory();
   std::string bytes;
-  if (!plat::FileExists(fs, where.iniPath()) || !fs.readAll(where.iniPath(), bytes).ok()) {
+  bool there = false;
+  if (!plat::readSettingsFile(fs, where.iniPath(), bytes, there).ok() || !there) {
     ui.message("ZORQ.INI fehlt, Installation fehlerhaft", "Valmorin Config", ui::Icon::Exclamation);
     return std::nullopt;
   }
@@ -53,8 +55,8 @@ std::optional<Installation> resolveStartup(plat::System& system, plat::FileSyste
   return where;
 }
 
-txt::Status writeIni(plat::FileSystem& fs, const Installation& where) {
-  return plat::saveFile(fs, where.iniPath(), iniBytes({where.installDir, where.netNumber}));
+txt::Status writeIni(plat::FileSystem& fs, const Installation& where, plat::LoadRecord* record) {
+  return plat::saveFile(fs, where.iniPath(), iniBytes({where.installDir, where.netNumber}), {false, record});
 }
 
 void signalReload(plat::System& system) { system.addAtom(kReloadAtom); }

@@ -11,6 +11,10 @@
 #include "text/status.h"
 #include "ui/services.h"
 
+namespace plat {
+class LoadRecord;
+}
+
 namespace zorq {
 
 inline constexpr const char* kReloadAtom = "ZORQRELOAD";
@@ -49,7 +53,8 @@ std::string iniBytes(const IniValues& values);
 // the program must then end without writing.
 std::optional<Installation> resolveStartup(plat::System& system, plat::FileSystem& fs, ui::Services& ui);
 
-txt::Status writeIni(plat::FileSystem& fs, const Installation& where);
+// Writes zorq.ini; record, if given, notes the file as written.
+txt::Status writeIni(plat::FileSystem& fs, const Installation& where, plat::LoadRecord* record = nullptr);
 
 // Tells a running server to read its settings again.
 void signalReload(plat::System& system);

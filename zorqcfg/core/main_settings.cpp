@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"
 #include "text/reader.h"
@@ -53,12 +54,13 @@ std::string tooLongMessage() {
   return message;
 }
 
-// The positions (from 0) whose character scrambles into a line end.
+// The positions (from 0) whose character scrambles into a line end, or into
+// a NUL, which no settings line may hold.
 std::vector<std::size_t> lineEndsOf(std::string_view password) {
   std::vector<std::size_t> positions;
   const std::string scrambled = krypt(password);
   for (std::size_t i = 0; i < scrambled.size(); ++i)
-    if (scrambled[i] == '\r' || scrambled[i] == '\n') positions.push_back(i);
+    if (scrambled[i] == '\r' || scrambled[i] == '\n' || scrambled[i] == '\0') positions.push_back(i);
   return positions;
 }
 
@@ -190,10 +192,13 @@ ServerLock serverLockOf(const std::string& envBytes, txt::Status* why) {
 StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSettings& settings,
                        ui::Services& ui) {
   StartState state;
+  state.loaded.note(where.iniPath(), fs.info(where.iniPath()));
   const std::string env = where.settingsFile(kEnvFile);
-  if (plat::FileExists(fs, env)) {
-    std::string bytes;
-    ServerLock lock = fs.readAll(env, bytes).ok() ? serverLockOf(bytes) : ServerLock::Unreadable;
+  std::string bytes;
+  bool there = false;
+  txt::Status envRead = plat::readSettingsFile(fs, env, bytes, there);
+  if (there) {
+    ServerLock lock = envRead.ok() ? serverLockOf(bytes) : ServerLock::Unreadable;
     if (lock == ServerLock::Active) {
       ui.notice(kLockActive);
       state.endProgram = true;
@@ -202,17 +207,18 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
     if (lock == ServerLock::Unreadable) {
       ui.loadError(kMainLoadError);
       state.loadFailed = true;
-      state.mainUnread = plat::FileExists(fs, where.settingsFile(kMainFile));
+      const plat::FileInfo main = fs.info(where.settingsFile(kMainFile));
+      state.mainUnread = main.unknown || plat::FileExists(fs, where.settingsFile(kMainFile));
+      state.loaded.note(where.settingsFile(kMainFile), main);
       return state;
     }
   }
 
   const std::string main = where.settingsFile(kMainFile);
-  if (!plat::FileExists(fs, main)) return state;
-  std::string bytes;
-  txt::Status status = fs.readAll(main, bytes);
+  txt::Status status = plat::readSettingsFile(fs, main, bytes, there, &state.loaded);
+  if (!there) return state;
   state.mainUnread = !status.ok();
-  if (status.ok()) status = parseMainSettings(bytes, settings);
+  if (status.ok()) status = txt::guarded([&] { return parseMainSettings(bytes, settings); });
   if (!status.ok()) {
     ui.loadError(kMainLoadError);
     state.loadFailed = true;
@@ -221,15 +227,28 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
 }
 
 bool saveAndSignal(plat::FileSystem& fs, plat::System& system, const Installation& where,
-                   const MainSettings& settings, const StartState& start, ui::Services& ui) {
+                   const MainSettings& settings, StartState& start, ui::Services& ui) {
   const bool writeMain = !start.mainUnread || ui.confirm(kOverwriteUnread);
-  if (!writeIni(fs, where).ok()) {
-    ui.notice("Fehler beim Speichern von <" + where.iniPath() + ">");
-    return false;
-  }
+  std::string failures;
+  if (txt::Status s = writeIni(fs, where, &start.loaded); !s)
+    failures = plat::saveErrorMessage(where.iniPath(), s);
   const std::string main = where.settingsFile(kMainFile);
-  if (writeMain && !plat::saveFile(fs, main, mainSettingsBytes(settings), {start.loadFailed}).ok()) {
-    ui.notice("Fehler beim Speichern von <" + main + ">");
+  if (writeMain) {
+    txt::Status s = txt::guarded([&] {
+      return plat::saveFile(fs, main, mainSettingsBytes(settings), {start.loadFailed, &start.loaded});
+    });
+    if (s.ok()) {
+      // The damaged file is in the backup now; a second "Ende" must not put
+      // the new one there.
+      start.loadFailed = false;
+      start.mainUnread = false;
+    } else {
+      if (!failures.empty()) failures += "\r\n\r\n";
+      failures += plat::saveErrorMessage(main, s);
+    }
+  }
+  if (!failures.empty()) {
+    ui.notice(failures);
     return false;
   }
   signalReload(system);

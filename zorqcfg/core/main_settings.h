@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "platform/system.h"
 #include "text/status.h"
@@ -103,6 +104,9 @@ struct StartState {
                             // save keeps main.txt.bak
   bool mainUnread = false;  // main.txt is there but was not read at all, so
                             // the record holds defaults only
+  // zorq.ini and main.txt as loaded: "Ende" asks before it overwrites what
+  // another program changed meanwhile.
+  plat::LoadRecord loaded;
 };
 
 // The load steps after the start-up resolution: the lock check, then
@@ -113,9 +117,10 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
 // "Ende": writes zorq.ini and main.txt, each atomically, and then adds the
 // reload atom. When main.txt was not read at all, the user is asked first
 // whether the defaults may replace it; "Nein" leaves it alone and the rest
-// goes on. A failed write is reported and nothing further is done; the
+// goes on. Both files are tried even when the first fails; the failures are
+// reported in one message with their reasons and no atom is added; the
 // caller must then stay open so that the user's edits are not lost.
 bool saveAndSignal(plat::FileSystem& fs, plat::System& system, const Installation& where,
-                   const MainSettings& settings, const StartState& start, ui::Services& ui);
+                   const MainSettings& settings, StartState& start, ui::Services& ui);
 
 }  // namespace zorq

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/load.h"
 #include "text/cp1252.h"
 #include "text/reader.h"
 
@@ -13,12 +14,13 @@ constexpr char kDegree = '\xb0';
 
 PickerList loadList(plat::FileSystem& fs, const std::string& path, const std::string& name,
                     PickerList (*parse)(const std::string&), ui::Services& ui) {
-  if (!plat::FileExists(fs, path)) return {};
-  std::string bytes;
   PickerList list;
-  list.status = fs.readAll(path, bytes);
-  if (list.status.ok()) list = parse(bytes);
-  if (!list.status.ok()) ui.loadError("Fehler beim Laden von <" + name + ">");
+  // Read, parsed and let go: only the names stay.
+  txt::Status status = plat::loadSettingsFile(fs, path, nullptr, [&](const std::string& bytes) {
+    list = parse(bytes);
+    return list.status;
+  });
+  if (!status.ok()) ui.loadError("Fehler beim Laden von <" + name + ">");
   return list;
 }
 
@@ -29,15 +31,26 @@ std::string_view userNameOf(std::string_view line) {
   return degree == std::string_view::npos ? line : line.substr(degree + 1);
 }
 
+// The lines are taken straight from the bytes, as the reader splits them
+// (CR LF or a lone LF; a lone CR belongs to the line), so that the file is
+// held once while its names are made.
 PickerList parseUsers(const std::string& bytes) {
   PickerList list;
   std::size_t lines = 0;
   for (char c : bytes) lines += c == '\n';
   list.entries.reserve(lines + 1);
-  txt::Reader in(bytes);
-  std::string line;
-  while (in.more() && in.line(line)) list.entries.emplace_back(userNameOf(line));
-  list.status = in.status();
+  std::string_view rest(bytes);
+  for (std::size_t number = 1; !rest.empty(); ++number) {
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    if (line.find('\0') != std::string_view::npos) {
+      list.status = txt::Status::FailAt(number, txt::kNulInLine);
+      break;
+    }
+    list.entries.emplace_back(userNameOf(line));
+  }
   return list;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/load.h"
 #include "text/numbers.h"
 #include "text/reader.h"
 
@@ -54,14 +55,12 @@ NetBoxes parseNetBoxes(const std::string& bytes) {
 
 NetBoxes loadNetBoxes(plat::FileSystem& fs, const Installation& where) {
   const std::string path = where.settingsFile(kNetBoxFile);
-  if (!plat::FileExists(fs, path)) return {};
-  std::string bytes;
   NetBoxes boxes;
-  if (txt::Status read = fs.readAll(path, bytes); !read.ok())
-    boxes.status = read;
-  else
+  txt::Status status = plat::loadSettingsFile(fs, path, nullptr, [&](const std::string& bytes) {
     boxes = parseNetBoxes(bytes);
-  if (!boxes.status.ok()) boxes.status = txt::Status::Fail(kNetBoxLoadError);
+    return boxes.status;
+  });
+  if (!status.ok()) boxes.status = txt::Status::Fail(kNetBoxLoadError);
   return boxes;
 }
 

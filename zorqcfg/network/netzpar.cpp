@@ -1,6 +1,7 @@
 #include "network/netzpar.h"
 
 #include "core/picker_lists.h"
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"
 #include "text/reader.h"
@@ -91,22 +92,18 @@ txt::Status readNetParameters(const std::string& bytes, NetParameters& p) {
 
 txt::Status NetParameters::load(plat::FileSystem& fs, const Installation& where) {
   const std::string path = where.settingsFile(kNetParameterFile);
-  txt::Status status;
-  if (plat::FileExists(fs, path)) {
-    std::string bytes;
-    status = fs.readAll(path, bytes);
-    if (status.ok()) status = readNetParameters(bytes, *this);
-  } else {
-    showLoaded(*this);
-  }
+  bool there = false;
+  txt::Status status = plat::loadSettingsFile(
+      fs, path, &loaded, [&](const std::string& bytes) { return readNetParameters(bytes, *this); }, &there);
+  if (!there) showLoaded(*this);
   backup_ = !status.ok();
   if (backup_) return txt::Status::Fail(kNetParameterLoadError);
   return txt::Status::Ok();
 }
 
 txt::Status NetParameters::save(plat::FileSystem& fs, const Installation& where) {
-  if (txt::Status s =
-          plat::saveFile(fs, where.settingsFile(kNetParameterFile), netParameterBytes(*this), {backup_});
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kNetParameterFile), netParameterBytes(*this),
+                                     {backup_, &loaded});
       !s)
     return txt::Status::Fail(plat::saveErrorMessage(kNetParameterFile, s));
   backup_ = false;

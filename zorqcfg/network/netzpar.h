@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -50,6 +51,10 @@ struct NetParameters {
   // an empty boards path shows as "(Standard)" and the value display holds
   // the bar's value with a leading blank (" 7"), which a save then writes
   // as it is. Failure: kNetParameterLoadError.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": all 25 lines, atomically; a file that failed to load is kept as
   // netzpar.dat.bak. Failure: "Fehler beim Speichern von <netzpar.dat>"

@@ -1,5 +1,6 @@
 #include "network/packer.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"
 #include "text/reader.h"
@@ -10,11 +11,6 @@ namespace zorq {
 namespace {
 
 std::string trim(std::string_view value) { return std::string(txt::trimBlanks(value)); }
-
-txt::Status readIfThere(plat::FileSystem& fs, const std::string& path, bool& there, std::string& bytes) {
-  there = plat::FileExists(fs, path);
-  return there ? fs.readAll(path, bytes) : txt::Status::Ok();
-}
 
 txt::Status saveError(const char* file, const txt::Status& why) {
   return txt::Status::Fail(plat::saveErrorMessage(file, why));
@@ -82,34 +78,32 @@ txt::Status PackerEditor::load(plat::FileSystem& fs, const Installation& where) 
   backupPackers_ = backupLists_ = false;
 
   bool there = false;
-  std::string bytes;
-  txt::Status packers = readIfThere(fs, where.settingsFile(kPackerFile), there, bytes);
+  txt::Status packers = plat::loadSettingsFile(
+      fs, where.settingsFile(kPackerFile), &loaded,
+      [&](const std::string& bytes) { return readPackers(bytes, records, listNames); }, &there);
   if (!there) {
     listNames.assign(kPackers, std::string());
     return txt::Status::Ok();
   }
-  if (packers.ok()) packers = readPackers(bytes, records, listNames);
   backupPackers_ = !packers.ok();
 
-  bytes.clear();
-  txt::Status lists = readIfThere(fs, where.settingsFile(kPackerListFile), there, bytes);
-  if (there) {
-    if (lists.ok()) lists = readPackerLists(bytes, records);
-    backupLists_ = !lists.ok();
-  }
+  txt::Status lists =
+      plat::loadSettingsFile(fs, where.settingsFile(kPackerListFile), &loaded,
+                             [&](const std::string& bytes) { return readPackerLists(bytes, records); });
+  backupLists_ = !lists.ok();
   return backupPackers_ || backupLists_ ? txt::Status::Fail(kPackerLoadError) : txt::Status::Ok();
 }
 
 txt::Status PackerEditor::save(plat::FileSystem& fs, const Installation& where) {
-  if (txt::Status s =
-          plat::saveFile(fs, where.settingsFile(kPackerFile), packerBytes(records), {backupPackers_});
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kPackerFile), packerBytes(records),
+                                     {backupPackers_, &loaded});
       !s)
     return saveError(kPackerFile, s);
   // Saved once, the damaged file is in the backup; a second try after a
   // failure below must not put the new file there.
   backupPackers_ = false;
-  if (txt::Status s =
-          plat::saveFile(fs, where.settingsFile(kPackerListFile), packerListBytes(records), {backupLists_});
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kPackerListFile), packerListBytes(records),
+                                     {backupLists_, &loaded});
       !s)
     return saveError(kPackerListFile, s);
   backupLists_ = false;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -60,6 +61,10 @@ class PackerEditor {
   // file, the records keep what was read, and the list holds the names read
   // so far. pack2.txt is read even when packer.txt broke off, so that "OK"
   // does not empty the list commands. Failure: kPackerLoadError.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": both files, atomically; a file that failed to load is kept as
   // <name>.bak. Failure: "Fehler beim Speichern von <...>" and the reason; a file not yet

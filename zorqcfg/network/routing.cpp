@@ -1,5 +1,6 @@
 #include "network/routing.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/cp1252.h"
 #include "text/reader.h"
@@ -21,7 +22,8 @@ auto& fieldOf(R& r, RouteColumn column) {
 
 }  // namespace
 
-std::vector<Route> parseRoutes(const std::string& bytes, std::vector<std::size_t>* withoutTab) {
+std::vector<Route> parseRoutes(const std::string& bytes, std::vector<std::size_t>* withoutTab,
+                               txt::Status* status) {
   std::vector<Route> routes;
   txt::Reader in(bytes);
   std::string line;
@@ -40,6 +42,7 @@ std::vector<Route> parseRoutes(const std::string& bytes, std::vector<std::size_t
     r.route = line.substr(tab + 1);
     routes.push_back(std::move(r));
   }
+  if (status != nullptr) *status = in.status();
   return routes;
 }
 
@@ -67,19 +70,23 @@ txt::Status DomainRouting::load(plat::FileSystem& fs, const Installation& where)
   selected = -1;
   backup_ = false;
   const std::string path = where.settingsFile(kRoutingFile);
-  if (!plat::FileExists(fs, path)) return txt::Status::Ok();
-  std::string bytes;
-  if (!fs.readAll(path, bytes).ok()) {
-    backup_ = true;
-    return txt::Status::Fail(kRoutingLoadError);
-  }
-  rows = parseRoutes(bytes);
+  // Lines without a TAB are dropped by the next save: the file as it was is
+  // kept as routing.txt.bak then.
+  std::vector<std::size_t> withoutTab;
+  txt::Status status = plat::loadSettingsFile(fs, path, &loaded, [&](const std::string& bytes) {
+    txt::Status read;
+    rows = parseRoutes(bytes, &withoutTab, &read);
+    return read;
+  });
+  backup_ = !status.ok() || !withoutTab.empty();
   if (!rows.empty()) selected = 0;
-  return txt::Status::Ok();
+  return status.ok() ? status : txt::Status::Fail(kRoutingLoadError);
 }
 
 txt::Status DomainRouting::save(plat::FileSystem& fs, const Installation& where) {
-  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kRoutingFile), routeBytes(rows), {backup_}); !s)
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kRoutingFile), routeBytes(rows), {backup_, &loaded});
+      !s)
     return txt::Status::Fail(plat::saveErrorMessage(kRoutingFile, s));
   backup_ = false;
   return txt::Status::Ok();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -38,8 +39,10 @@ enum class RouteColumn { Recipient, Sender, Route };
 // The lines after the count line; a line without a TAB is skipped. The part
 // before the first TAB splits at its first "~" into recipient and sender;
 // the rest of the line is the route, unchanged.
-// withoutTab, if given, gets the numbers of the lines skipped.
-std::vector<Route> parseRoutes(const std::string& bytes, std::vector<std::size_t>* withoutTab = nullptr);
+// withoutTab, if given, gets the numbers of the lines skipped; status, if
+// given, tells a line that cannot be read (one holding a NUL).
+std::vector<Route> parseRoutes(const std::string& bytes, std::vector<std::size_t>* withoutTab = nullptr,
+                               txt::Status* status = nullptr);
 std::string routeBytes(const std::vector<Route>& routes);
 
 // The domain routing dialog `frmdomain` without its window: the routes in
@@ -51,6 +54,10 @@ class DomainRouting {
 
   // A missing file gives no routes and no error. After a load the first row
   // is selected; after an error none is, and the rows read so far stay.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": the whole table, atomically; a file that failed to load is kept
   // as routing.txt.bak. Failure: "Fehler beim Speichern von <routing.txt>"

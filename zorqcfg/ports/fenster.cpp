@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/reader.h"
 #include "text/writer.h"
@@ -45,18 +46,18 @@ txt::Status ModuleWindowsEditor::load(plat::FileSystem& fs, const Installation& 
   values = {};
   backup_ = false;
   const std::string path = where.settingsFile(kWindsFile);
-  if (!plat::FileExists(fs, path)) return txt::Status::Ok();
-  std::string bytes;
-  txt::Status status = fs.readAll(path, bytes);
-  if (status.ok()) status = parseWinds(bytes, values);
+  txt::Status status = plat::loadSettingsFile(
+      fs, path, &loaded, [&](const std::string& bytes) { return parseWinds(bytes, values); });
   if (status.ok()) return status;
   backup_ = true;
   return txt::Status::Fail(std::string("Fehler beim Laden von <") + kWindsFile + ">");
 }
 
 txt::Status ModuleWindowsEditor::save(plat::FileSystem& fs, const Installation& where) {
-  if (!plat::saveFile(fs, where.settingsFile(kWindsFile), windsBytes(values), {backup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kWindsFile + ">");
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kWindsFile), windsBytes(values), {backup_, &loaded});
+      !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kWindsFile, s));
   backup_ = false;
   return txt::Status::Ok();
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -33,6 +34,10 @@ class ModuleWindowsEditor {
   ModuleWindows values;
 
   // Failure: "Fehler beim Laden von <winds.txt>"; values hold what was read.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // Atomic; a file that failed to load is kept as winds.txt.bak. Failure:
   // "Fehler beim Speichern von <winds.txt>".

@@ -1,5 +1,6 @@
 #include "ports/modem.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/cp1252.h"
 #include "text/numbers.h"
@@ -122,10 +123,8 @@ txt::Status ModemEditor::load(plat::FileSystem& fs, const Installation& where) {
   values = {};
   backup_ = false;
   const std::string path = where.settingsFile(modemFileName(port_));
-  if (!plat::FileExists(fs, path)) return txt::Status::Ok();
-  std::string bytes;
-  txt::Status status = fs.readAll(path, bytes);
-  if (status.ok()) status = parseModem(bytes, values);
+  txt::Status status = plat::loadSettingsFile(
+      fs, path, &loaded, [&](const std::string& bytes) { return parseModem(bytes, values); });
   if (status.ok()) return status;
   backup_ = true;
   return txt::Status::Fail("Fehler beim Laden von <" + modemFileName(port_) + ">");
@@ -133,8 +132,9 @@ txt::Status ModemEditor::load(plat::FileSystem& fs, const Installation& where) {
 
 txt::Status ModemEditor::save(plat::FileSystem& fs, const Installation& where) {
   const std::string name = modemFileName(port_);
-  if (!plat::saveFile(fs, where.settingsFile(name), modemBytes(values), {backup_}).ok())
-    return txt::Status::Fail("Fehler beim Speichern von <" + name + ">");
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(name), modemBytes(values), {backup_, &loaded});
+      !s)
+    return txt::Status::Fail(plat::saveErrorMessage(name, s));
   backup_ = false;
   return txt::Status::Ok();
 }

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -92,6 +93,10 @@ class ModemEditor {
   // A missing file is no error: the dialog opens empty. Failure: "Fehler
   // beim Laden von <modem3.txt>", to be shown by the caller; values then
   // hold what was read.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // Writes all twenty-one lines atomically; a file that failed to load is
   // kept as modem3.txt.bak. Failure: "Fehler beim Speichern von

@@ -1,5 +1,6 @@
 #include "ports/startparameter.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/reader.h"
 #include "text/writer.h"
@@ -46,18 +47,16 @@ txt::Status StartParameters::load(plat::FileSystem& fs, const Installation& wher
   path_ = where.settingsFile(name_);
   table = shared;
   backup_ = false;
-  if (!plat::FileExists(fs, path_)) return txt::Status::Ok();
-  std::string bytes;
-  txt::Status status = fs.readAll(path_, bytes);
-  if (status.ok()) status = parseStartFile(bytes, table);
+  txt::Status status = plat::loadSettingsFile(
+      fs, path_, &loaded, [&](const std::string& bytes) { return parseStartFile(bytes, table); });
   if (status.ok()) return status;
   backup_ = true;
   return txt::Status::Fail("Fehler beim Laden von <" + name_ + ">");
 }
 
 txt::Status StartParameters::save(plat::FileSystem& fs) {
-  if (!plat::saveFile(fs, path_, startFileBytes(table), {backup_}).ok())
-    return txt::Status::Fail("Fehler beim Speichern von <" + name_ + ">");
+  if (txt::Status s = plat::saveFile(fs, path_, startFileBytes(table), {backup_, &loaded}); !s)
+    return txt::Status::Fail(plat::saveErrorMessage(name_, s));
   backup_ = false;
   return txt::Status::Ok();
 }

@@ -15,6 +15,7 @@
 
 #include "core/installation.h"
 #include "core/main_settings.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -60,6 +61,10 @@ class StartParameters {
   // the save. Starts from shared (what the main window holds); a start file
   // replaces it. Failure: "Fehler beim Laden von <start3.dat>"; the rows read
   // stay and the rest keep shared's values.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where, const PortStartTable& shared);
   // Writes the file named at load atomically (a file that failed to load
   // kept as .bak). Failure: "Fehler beim Speichern von <start3.dat>".

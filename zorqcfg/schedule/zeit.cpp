@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/reader.h"
 #include "text/writer.h"
@@ -109,10 +110,8 @@ txt::Status ScheduleEditor::open(plat::FileSystem& fs, const Installation& where
   keepBackup_ = false;
 
   const std::string path = where.settingsFile(fileName_);
-  if (!plat::FileExists(fs, path)) return txt::Status::Ok();
-  std::string bytes;
-  txt::Status read = fs.readAll(path, bytes);
-  if (read.ok()) read = readSchedule(bytes, entries);
+  txt::Status read = plat::loadSettingsFile(
+      fs, path, &loaded, [&](const std::string& bytes) { return readSchedule(bytes, entries); });
   if (!read.ok()) {
     keepBackup_ = true;
     return txt::Status::Fail(kScheduleLoadError);
@@ -125,7 +124,7 @@ txt::Status ScheduleEditor::save(plat::FileSystem& fs, const Installation& where
   for (ScheduleEntry& entry : entries) entry.time = normaliseTime(entry.time);
   if (selected >= 0) timeField = entries[at(selected)].time;
   txt::Status saved =
-      plat::saveFile(fs, where.settingsFile(fileName_), scheduleBytes(entries), {keepBackup_});
+      plat::saveFile(fs, where.settingsFile(fileName_), scheduleBytes(entries), {keepBackup_, &loaded});
   if (!saved) return txt::Status::Fail(plat::saveErrorMessage(fileName_, saved));
   keepBackup_ = false;  // the damaged file is in the backup now
   return txt::Status::Ok();

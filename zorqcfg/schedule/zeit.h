@@ -20,6 +20,7 @@
 
 #include "core/installation.h"
 #include "core/pickers.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 #include "ui/services.h"
@@ -132,6 +133,10 @@ class ScheduleEditor {
   // an error (kScheduleLoadError) the complete pairs stay and none is
   // selected. A missing file is an empty schedule. The file loaded is the
   // one "OK" writes, whatever the network number is by then.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status open(plat::FileSystem& fs, const Installation& where, unsigned netNumber);
   // "OK": normalises every time and writes the file that was opened,
   // atomically; one that failed to load is kept as <name>.bak. Failure:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/cp1252.h"
 #include "text/reader.h"
@@ -17,13 +18,13 @@ std::string oneLine(const std::string& text) { return text.substr(0, text.find_f
 
 }  // namespace
 
-std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped,
+std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped, txt::Status* status,
                                  std::vector<std::size_t>* withoutTab) {
   std::vector<AddOnTool> tools;
   skipped = 0;
   txt::Reader in(bytes);
   std::string line;
-  while (in.line(line)) {
+  while (in.more() && in.line(line)) {
     std::size_t tab = line.find('\t');
     if (tab == std::string::npos) {
       ++skipped;
@@ -32,6 +33,7 @@ std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped,
     }
     tools.push_back({line.substr(0, tab), line.substr(tab + 1)});
   }
+  if (status != nullptr) *status = in.status();
   return tools;
 }
 
@@ -50,20 +52,20 @@ txt::Status ToolsEditor::open(plat::FileSystem& fs, const Installation& where) {
   tools.clear();
   keepBackup_ = false;
   const std::string path = where.installDir + kToolsFile;
-  txt::Status status;
-  if (plat::FileExists(fs, path)) {
-    std::string bytes;
-    status = fs.readAll(path, bytes);
-    int skipped = 0;
-    if (status.ok()) tools = readTools(bytes, skipped);
-    keepBackup_ = !status.ok() || skipped > 0;
-  }
+  int skipped = 0;
+  txt::Status status = plat::loadSettingsFile(fs, path, &loaded, [&](const std::string& bytes) {
+    txt::Status read;
+    tools = readTools(bytes, skipped, &read);
+    return read;
+  });
+  keepBackup_ = !status.ok() || skipped > 0;
   selectFirst();
   return status.ok() ? txt::Status::Ok() : txt::Status::Fail(kToolsLoadError);
 }
 
 txt::Status ToolsEditor::save(plat::FileSystem& fs, const Installation& where) {
-  txt::Status saved = plat::saveFile(fs, where.installDir + kToolsFile, toolBytes(tools), {keepBackup_});
+  txt::Status saved =
+      plat::saveFile(fs, where.installDir + kToolsFile, toolBytes(tools), {keepBackup_, &loaded});
   if (!saved) return txt::Status::Fail(plat::saveErrorMessage(kToolsFile, saved));
   keepBackup_ = false;
   return txt::Status::Ok();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -27,7 +28,8 @@ inline constexpr const char* kToolsLoadError = "Fehler beim Laden von <zusatz.da
 // The tools of the file in order: each line split at its first tab (the
 // call keeps any further tabs); lines without a tab are left out, and
 // skipped counts them, and withoutTab, if given, gets their line numbers.
-std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped,
+// status, if given, tells a line that cannot be read (one holding a NUL).
+std::vector<AddOnTool> readTools(const std::string& bytes, int& skipped, txt::Status* status = nullptr,
                                  std::vector<std::size_t>* withoutTab = nullptr);
 // The file: per tool the name, a tab and the call in upper case (Windows-1252).
 std::string toolBytes(const std::vector<AddOnTool>& tools);
@@ -43,6 +45,10 @@ class ToolsEditor {
   // Loads zusatz.dat and selects the first tool. A missing file is an empty
   // list; one that cannot be read gives kToolsLoadError, and "OK" then keeps
   // it as zusatz.dat.bak, as it does when lines without a tab were left out.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status open(plat::FileSystem& fs, const Installation& where);
   // "OK": writes the file atomically. Failure: "Fehler beim Speichern von
   // <zusatz.dat>" and the reason, the old file unchanged.

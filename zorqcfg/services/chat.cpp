@@ -1,5 +1,6 @@
 #include "services/chat.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/reader.h"
 #include "text/writer.h"
@@ -32,20 +33,18 @@ std::string chatBytes(const ChatSettings& settings) {
 
 txt::Status ChatCall::load(plat::FileSystem& fs, const Installation& where) {
   settings = {};
-  txt::Status status;
   const std::string path = where.settingsFile(kChatFile);
-  if (plat::FileExists(fs, path)) {
-    std::string bytes;
-    status = fs.readAll(path, bytes);
-    if (status.ok()) status = readChat(bytes, settings);
-  }
+  txt::Status status = plat::loadSettingsFile(
+      fs, path, &loaded, [&](const std::string& bytes) { return readChat(bytes, settings); });
   keepBackup_ = !status.ok();
   return keepBackup_ ? txt::Status::Fail(kChatLoadError) : txt::Status::Ok();
 }
 
 txt::Status ChatCall::save(plat::FileSystem& fs, const Installation& where) {
-  if (!plat::saveFile(fs, where.settingsFile(kChatFile), chatBytes(settings), {keepBackup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kChatFile + ">");
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kChatFile), chatBytes(settings), {keepBackup_, &loaded});
+      !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kChatFile, s));
   keepBackup_ = false;
   return txt::Status::Ok();
 }

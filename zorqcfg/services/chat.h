@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -44,6 +45,10 @@ class ChatCall {
 
   // A missing file is no error. Failure: "Fehler beim Laden von
   // <chat.dat>", with what was read kept.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": writes the file atomically; a file that failed to load is kept as
   // chat.dat.bak. Failure: "Fehler beim Speichern von <chat.dat>", and the

@@ -4,6 +4,7 @@
 
 #include "commands/aliases.h"
 #include "core/picker_lists.h"
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"
 #include "text/reader.h"
@@ -88,13 +89,9 @@ txt::Status ExternalPrograms::load(plat::FileSystem& fs, const Installation& whe
   fields = {};
   shown_ = -1;
   keepBackup_ = false;
-  txt::Status status;
   const std::string path = where.settingsFile(kExternFile);
-  if (plat::FileExists(fs, path)) {
-    std::string bytes;
-    status = fs.readAll(path, bytes);
-    if (status.ok()) status = readPrograms(bytes, entries);
-  }
+  txt::Status status = plat::loadSettingsFile(
+      fs, path, &loaded, [&](const std::string& bytes) { return readPrograms(bytes, entries); });
   // After an error the first entry is shown as well: the fields must never
   // stand for an entry the user cannot see.
   if (!entries.empty()) show(0);
@@ -105,8 +102,10 @@ txt::Status ExternalPrograms::load(plat::FileSystem& fs, const Installation& whe
 txt::Status ExternalPrograms::save(plat::FileSystem& fs, const Installation& where, Field* refused) {
   txt::Status committed = commit(refused);
   if (!committed.ok()) return committed;
-  if (!plat::saveFile(fs, where.settingsFile(kExternFile), programBytes(entries), {keepBackup_}).ok())
-    return txt::Status::Fail(std::string("Fehler beim Speichern von <") + kExternFile + ">");
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kExternFile), programBytes(entries), {keepBackup_, &loaded});
+      !s)
+    return txt::Status::Fail(plat::saveErrorMessage(kExternFile, s));
   // The damaged file is in the backup now; a later save must not put the
   // new one there.
   keepBackup_ = false;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -79,6 +80,10 @@ class ExternalPrograms {
 
   // Reads extern.dat; a missing file gives an empty table. After an error
   // the entries read so far stay. The first entry is shown if there is one.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": commits the shown entry and writes the file atomically. A file
   // that failed to load is kept as extern.dat.bak when it is replaced.

@@ -13,10 +13,14 @@ txt::Status openBoxFile(plat::FileSystem& fs, plat::System& system, const Instal
                         std::string_view file) {
   const std::string path = where.textFile(std::string(file));
   // Any file at the path, hidden or not, is left as it is: only a path with
-  // nothing at it is created.
+  // nothing at it is created, and only if it is still free then (a file
+  // that appeared meanwhile is never truncated).
   const plat::FileInfo info = fs.info(path);
   bool ready = info.exists && !info.directory;
-  if (!info.exists) ready = fs.writeNew(path, "").ok();
+  if (!info.exists && !info.unknown) {
+    bool taken = false;
+    ready = fs.createNew(path, taken).ok() || (taken && fs.info(path).exists && !fs.info(path).directory);
+  }
   if (!ready) return txt::Status::Fail("Fehler beim Anlegen von <" + path + ">");
   system.startProgram(plat::notepadCommand(where.windowsDir, path));
   return txt::Status::Ok();

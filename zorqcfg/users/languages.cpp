@@ -1,5 +1,6 @@
 #include "users/languages.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "platform/system.h"
 #include "text/reader.h"
@@ -23,10 +24,8 @@ txt::Status Languages::load(plat::FileSystem& fs, const Installation& where) {
   names = {};
   backup_ = false;
   const std::string path = where.settingsFile(kLanguageFile);
-  if (!plat::FileExists(fs, path)) return txt::Status::Ok();
-  std::string bytes;
-  txt::Status status = fs.readAll(path, bytes);
-  if (status.ok()) status = readLanguages(bytes, names);
+  txt::Status status = plat::loadSettingsFile(
+      fs, path, &loaded, [&](const std::string& bytes) { return readLanguages(bytes, names); });
   backup_ = !status.ok();
   return backup_ ? txt::Status::Fail(kLanguageLoadError) : txt::Status::Ok();
 }
@@ -38,7 +37,8 @@ std::string languageBytes(const LanguageNames& names) {
 }
 
 txt::Status Languages::save(plat::FileSystem& fs, const Installation& where) {
-  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kLanguageFile), languageBytes(names), {backup_});
+  if (txt::Status s =
+          plat::saveFile(fs, where.settingsFile(kLanguageFile), languageBytes(names), {backup_, &loaded});
       !s)
     return txt::Status::Fail(plat::saveErrorMessage(kLanguageFile, s));
   backup_ = false;

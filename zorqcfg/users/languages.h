@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -36,6 +37,10 @@ class Languages {
 
   // A missing file leaves every slot empty. Failure: "Fehler beim Laden von
   // <sprachen.txt>", with the slots read before the error kept.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
   // "OK": the five lines, atomically; after a load error the old file is
   // kept as sprachen.txt.bak. Failure: "Fehler beim Speichern von

@@ -1,5 +1,6 @@
 #include "users/misc_lists.h"
 
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/cp1252.h"
 #include "text/reader.h"
@@ -10,14 +11,17 @@ namespace zorq {
 
 namespace {
 
-// Reads a list file; false when it is there but cannot be read.
-bool readList(plat::FileSystem& fs, const std::string& path, std::vector<std::string>& names) {
+// Reads a list file; false when it is there but cannot be read whole.
+bool readList(plat::FileSystem& fs, const std::string& path, std::vector<std::string>& names,
+              plat::LoadRecord& record) {
   names.clear();
-  if (!plat::FileExists(fs, path)) return true;
-  std::string bytes;
-  if (!fs.readAll(path, bytes).ok()) return false;
-  names = readNameList(bytes);
-  return true;
+  return plat::loadSettingsFile(fs, path, &record,
+                                [&](const std::string& bytes) {
+                                  txt::Status status;
+                                  names = readNameList(bytes, &status);
+                                  return status;
+                                })
+      .ok();
 }
 
 void removeAt(std::vector<std::string>& names, int index) {
@@ -25,8 +29,9 @@ void removeAt(std::vector<std::string>& names, int index) {
 }
 
 txt::Status saveList(plat::FileSystem& fs, const Installation& where, const char* name,
-                     const std::vector<std::string>& names, bool& backup) {
-  if (txt::Status s = plat::saveFile(fs, where.settingsFile(name), nameListBytes(names), {backup}); !s)
+                     const std::vector<std::string>& names, bool& backup, plat::LoadRecord& record) {
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(name), nameListBytes(names), {backup, &record});
+      !s)
     return txt::Status::Fail(plat::saveErrorMessage(name, s));
   backup = false;
   return txt::Status::Ok();
@@ -34,11 +39,12 @@ txt::Status saveList(plat::FileSystem& fs, const Installation& where, const char
 
 }  // namespace
 
-std::vector<std::string> readNameList(const std::string& bytes) {
+std::vector<std::string> readNameList(const std::string& bytes, txt::Status* status) {
   std::vector<std::string> names;
   txt::Reader in(bytes);
   std::string line;
   while (in.more() && in.line(line)) names.push_back(line);
+  if (status != nullptr) *status = in.status();
   return names;
 }
 
@@ -50,10 +56,10 @@ std::string nameListBytes(const std::vector<std::string>& names) {
 
 void MiscLists::load(plat::FileSystem& fs, const Installation& where, const MainSettings& settings) {
   std::vector<std::string> read;
-  backupCosysops_ = !readList(fs, where.settingsFile(kCosysopFile), read);
+  backupCosysops_ = !readList(fs, where.settingsFile(kCosysopFile), read, loaded);
   cosysops.clear();
   for (std::string& name : read) insertSorted(cosysops, std::move(name));
-  backupForbidden_ = !readList(fs, where.settingsFile(kForbiddenFile), forbidden);
+  backupForbidden_ = !readList(fs, where.settingsFile(kForbiddenFile), forbidden, loaded);
   importComment = settings.importComment;
 }
 
@@ -74,8 +80,9 @@ void MiscLists::removeCosysop(int index) { removeAt(cosysops, index); }
 void MiscLists::removeForbidden(int index) { removeAt(forbidden, index); }
 
 txt::Status MiscLists::save(plat::FileSystem& fs, const Installation& where, MainSettings& settings) {
-  if (txt::Status s = saveList(fs, where, kCosysopFile, cosysops, backupCosysops_); !s.ok()) return s;
-  if (txt::Status s = saveList(fs, where, kForbiddenFile, forbidden, backupForbidden_); !s.ok()) return s;
+  if (txt::Status s = saveList(fs, where, kCosysopFile, cosysops, backupCosysops_, loaded); !s.ok()) return s;
+  if (txt::Status s = saveList(fs, where, kForbiddenFile, forbidden, backupForbidden_, loaded); !s.ok())
+    return s;
   settings.importComment = importComment;
   return txt::Status::Ok();
 }

@@ -12,6 +12,7 @@
 
 #include "core/installation.h"
 #include "core/main_settings.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -21,7 +22,7 @@ inline constexpr const char* kCosysopFile = "cosysop.txt";
 inline constexpr const char* kForbiddenFile = "userver.txt";
 
 // One entry per line; a last line without its line end counts.
-std::vector<std::string> readNameList(const std::string& bytes);
+std::vector<std::string> readNameList(const std::string& bytes, txt::Status* status = nullptr);
 std::string nameListBytes(const std::vector<std::string>& names);
 
 // The dialog `frmsonst` without its window.
@@ -34,6 +35,10 @@ class MiscLists {
   // Both files (a missing one is an empty list; there is no load message)
   // and the import comment of the record. A file that cannot be read is
   // kept as <name>.bak when "OK" replaces it.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   void load(plat::FileSystem& fs, const Installation& where, const MainSettings& settings);
 
   // The user picker's answer: added at its sorted place unless it is empty

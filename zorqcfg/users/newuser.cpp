@@ -1,6 +1,7 @@
 #include "users/newuser.h"
 
 #include "core/picker_lists.h"
+#include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"
 #include "text/reader.h"
@@ -10,13 +11,6 @@
 namespace zorq {
 
 namespace {
-
-// Reads a file that may be missing: a missing file is no error and gives no
-// bytes.
-txt::Status readIfThere(plat::FileSystem& fs, const std::string& path, bool& there, std::string& bytes) {
-  there = plat::FileExists(fs, path);
-  return there ? fs.readAll(path, bytes) : txt::Status::Ok();
-}
 
 bool move(std::vector<std::string>& from, std::vector<std::string>& to, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= from.size()) return false;
@@ -43,15 +37,17 @@ txt::Status NewUserDefaults::load(plat::FileSystem& fs, const Installation& wher
   forNewUsers.clear();
   remaining.clear();
 
-  bool there = false;
-  std::string bytes;
+  // The group list is the server's: read, never written here.
   PickerList groups;
-  groups.status = readIfThere(fs, where.settingsFile(kGroupFile), there, bytes);
-  if (there && groups.status.ok()) groups = parseGroups(bytes, kMaxGroups);
+  groups.status =
+      plat::loadSettingsFile(fs, where.settingsFile(kGroupFile), nullptr, [&](const std::string& bytes) {
+        groups = parseGroups(bytes, kMaxGroups);
+        return groups.status;
+      });
 
-  bytes.clear();
-  txt::Status own = readIfThere(fs, where.settingsFile(kNewUserFile), there, bytes);
-  if (there && own.ok()) own = readNewUser(bytes, values, forNewUsers);
+  txt::Status own = plat::loadSettingsFile(
+      fs, where.settingsFile(kNewUserFile), &loaded,
+      [&](const std::string& bytes) { return readNewUser(bytes, values, forNewUsers); });
   backup_ = !own.ok();
 
   if (own.ok())
@@ -69,7 +65,7 @@ std::string NewUserDefaults::bytes() const {
 }
 
 txt::Status NewUserDefaults::save(plat::FileSystem& fs, const Installation& where) {
-  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kNewUserFile), bytes(), {backup_}); !s)
+  if (txt::Status s = plat::saveFile(fs, where.settingsFile(kNewUserFile), bytes(), {backup_, &loaded}); !s)
     return txt::Status::Fail(plat::saveErrorMessage(kNewUserFile, s));
   backup_ = false;
   return txt::Status::Ok();

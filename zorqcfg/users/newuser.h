@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/installation.h"
+#include "platform/load.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -42,6 +43,10 @@ class NewUserDefaults {
   // been read whole. newuser.dat is read even when gruppen.dat fails, so
   // that "OK" cannot replace the new-user values with defaults.
   // Failure: "Fehler beim Laden von <newuser.dat>", with what was read kept.
+  // The files as this editor loaded them: "OK" asks before it overwrites
+  // what another program changed meanwhile.
+  plat::LoadRecord loaded;
+
   txt::Status load(plat::FileSystem& fs, const Installation& where);
 
   // "OK": newuser.dat written atomically; after a load error the old file

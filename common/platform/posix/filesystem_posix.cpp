@@ -7,6 +7,7 @@
 #include <strings.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -78,8 +79,14 @@ class PosixFileSystem final : public FileSystem {
   FileInfo info(const std::string& path) override {
     FileInfo i;
     struct stat st {};
-    if (::stat(local(path).c_str(), &st) != 0) return i;
+    if (::stat(local(path).c_str(), &st) != 0) {
+      i.unknown = errno != ENOENT && errno != ENOTDIR;
+      return i;
+    }
     i.exists = true;
+    i.size = static_cast<std::uint64_t>(st.st_size);
+    i.writeTime = static_cast<std::uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
+                  static_cast<std::uint64_t>(st.st_mtim.tv_nsec);
     i.directory = S_ISDIR(st.st_mode);
     i.hidden = hiddenName(local(path));
     i.readOnly = (st.st_mode & S_IWUSR) == 0;
@@ -99,21 +106,22 @@ class PosixFileSystem final : public FileSystem {
   }
 
   txt::Status readAll(const std::string& path, std::string& bytes) override {
-    int fd = ::open(local(path).c_str(), O_RDONLY);
-    if (fd < 0) return errnoError("opening", path);
     bytes.clear();
-    char buffer[64 * 1024];
-    for (;;) {
-      ssize_t got = ::read(fd, buffer, sizeof buffer);
-      if (got < 0) {
-        ::close(fd);
-        return errnoError("reading", path);
-      }
-      if (got == 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(got));
+    // Never waits on a FIFO or a device: such a name is no settings file.
+    int fd = ::open(local(path).c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return errnoError("opening", path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+      ::close(fd);
+      return txt::Status::Fail("reading " + path + " failed: no ordinary file");
     }
+    auto read = [&](char* buffer, std::size_t room) -> long {
+      return static_cast<long>(::read(fd, buffer, room));
+    };
+    txt::Status status = readLimited(bytes, static_cast<std::uint64_t>(st.st_size), read,
+                                     [&] { return errnoError("reading", path); });
     ::close(fd);
-    return {};
+    return status;
   }
 
   txt::Status writeNew(const std::string& path, const std::string& bytes) override {
@@ -170,6 +178,13 @@ class PosixFileSystem final : public FileSystem {
     }
     return names;
   }
+
+  std::uint64_t now() override {
+    struct timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return static_cast<std::uint64_t>(t.tv_sec) * 1000000000u + static_cast<std::uint64_t>(t.tv_nsec);
+  }
+  std::uint64_t ticksPerSecond() override { return 1000000000u; }
 
   txt::Status makeDirectory(const std::string& path) override {
     if (::mkdir(local(path).c_str(), 0755) == 0) return {};

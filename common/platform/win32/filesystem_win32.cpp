@@ -42,13 +42,21 @@ class Win32FileSystem final : public FileSystem {
  public:
   FileInfo info(const std::string& path) override {
     FileInfo i;
-    DWORD a = GetFileAttributesW(wide(path).c_str());
-    if (a == INVALID_FILE_ATTRIBUTES) return i;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &data)) {
+      DWORD error = GetLastError();
+      i.unknown = error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+      return i;
+    }
+    DWORD a = data.dwFileAttributes;
     i.exists = true;
     i.directory = (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
     i.hidden = (a & FILE_ATTRIBUTE_HIDDEN) != 0;
     i.system = (a & FILE_ATTRIBUTE_SYSTEM) != 0;
     i.readOnly = (a & FILE_ATTRIBUTE_READONLY) != 0;
+    i.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    i.writeTime = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                  data.ftLastWriteTime.dwLowDateTime;
     return i;
   }
 
@@ -65,19 +73,20 @@ class Win32FileSystem final : public FileSystem {
   }
 
   txt::Status readAll(const std::string& path, std::string& bytes) override {
+    bytes.clear();
     HandleCloser file(CreateFileW(wide(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) return lastError("opening", path);
-    bytes.clear();
-    char buffer[64 * 1024];
-    for (;;) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) size.QuadPart = 0;
+    auto read = [&](char* buffer, std::size_t room) -> long {
       DWORD got = 0;
-      if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return lastError("reading", path);
-      if (got == 0) break;
-      bytes.append(buffer, got);
-    }
-    return {};
+      if (!ReadFile(file.get(), buffer, static_cast<DWORD>(room), &got, nullptr)) return -1;
+      return static_cast<long>(got);
+    };
+    return readLimited(bytes, static_cast<std::uint64_t>(size.QuadPart), read,
+                       [&] { return lastError("reading", path); });
   }
 
   txt::Status writeNew(const std::string& path, const std::string& bytes) override {
@@ -160,6 +169,13 @@ class Win32FileSystem final : public FileSystem {
     FindClose(h);
     return names;
   }
+
+  std::uint64_t now() override {
+    FILETIME t;
+    GetSystemTimeAsFileTime(&t);
+    return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+  }
+  std::uint64_t ticksPerSecond() override { return 10000000u; }
 
   txt::Status makeDirectory(const std::string& path) override {
     if (CreateDirectoryW(wide(path).c_str(), nullptr)) return {};

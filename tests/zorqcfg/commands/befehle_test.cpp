@@ -125,12 +125,28 @@ TEST_F(Commands, ADamagedGroupFileIsKeptAsBak) {
   EXPECT_FALSE(dir.exists("daten\\befehle.txt.bak"));
 }
 
-TEST(LevelRule, LeadingNumberRoundedHalfToEvenLowEightBits) {
-  // The last: far too many digits for any number type.
+TEST(LevelRule, LeadingNumberRoundedHalfToEvenOutsideTheRangeRefused) {
+  // -1 stands for no level: outside 0 to 255. The last: far too many digits
+  // for any number type.
   const std::pair<std::string, int> rows[] = {
-      {"300", 44}, {"-1", 255},   {"abc", 0},   {"  7 Punkte", 7},
-      {"3.5", 4},  {"-2.5", 254}, {"9.51", 10}, {std::string(400, '9'), 255}};
-  for (const auto& [text, level] : rows) EXPECT_EQ(zorq::levelFromText(text), level) << text.substr(0, 20);
+      {"300", -1},       {"-1", -1}, {"256", -1},  {"255", 255}, {"abc", 0},   {"", 0},
+      {"  7 Punkte", 7}, {"3.5", 4}, {"-2.5", -1}, {"-0.5", 0},  {"9.51", 10}, {std::string(400, '9'), -1}};
+  for (const auto& [text, level] : rows) {
+    const std::optional<std::uint8_t> got = zorq::levelFromText(text);
+    EXPECT_EQ(got ? int{*got} : -1, level) << text.substr(0, 20);
+  }
+}
+
+TEST_F(Commands, ALevelOutsideTheRangeIsRefusedAndNothingIsWritten) {
+  levels(repeat(" 5 \r\n", 43));
+  ASSERT_TRUE(editor.load(fs, where).ok());
+  editor.levelText[7] = "300";
+  int refused = -1;
+  txt::Status s = editor.save(fs, where, &refused);
+  EXPECT_EQ(s.error, zorq::kLevelRangeMessage);
+  EXPECT_EQ(refused, 7);
+  EXPECT_EQ(levels(), repeat(" 5 \r\n", 43));
+  EXPECT_FALSE(dir.exists("daten\\befgrup.txt"));
 }
 
 // Odd files: a number too big for any type stops the load like 256 does; a
@@ -151,10 +167,10 @@ TEST_F(Commands, HugeNumbersAndVeryLongLinesAreReadSafely) {
 
 TEST_F(Commands, OkStoresEachFieldByTheLevelRuleAndRemembersTheLevels) {
   ASSERT_TRUE(editor.load(fs, where).ok());
-  editor.levelText[0] = "300";
+  editor.levelText[0] = "2.5";
   editor.levelText[42] = "12";
   ASSERT_TRUE(editor.save(fs, where).ok());
-  EXPECT_EQ(levels(), " 44 \r\n" + repeat(" 0 \r\n", 41) + " 12 \r\n");
+  EXPECT_EQ(levels(), " 2 \r\n" + repeat(" 0 \r\n", 41) + " 12 \r\n");
 
   levels(levelsUpTo(41));
   zorq::CommandEditor next(memory);

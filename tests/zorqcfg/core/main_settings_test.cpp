@@ -142,7 +142,10 @@ TEST(Krypt, PasswordsThatCannotBeStoredAreRefused) {
   // A password of n storable characters.
   auto storable = [](std::size_t n) {
     std::string p;
-    for (std::size_t i = 1; i <= n; ++i) p += ('x' ^ (3 * i)) == 13 || ('x' ^ (3 * i)) == 10 ? 'y' : 'x';
+    for (std::size_t i = 1; i <= n; ++i) {
+      const std::size_t x = 'x' ^ ((3 * i) & 0xff);
+      p += x == 13 || x == 10 || x == 0 ? 'y' : 'x';
+    }
     return p;
   };
   EXPECT_FALSE(zorq::lockPasswordProblem(storable(85)));
@@ -271,11 +274,11 @@ TEST_F(Start, ADamagedMainTxtIsKeptAsBakOnEnde) {
   MainSettings back;
   EXPECT_TRUE(zorq::parseMainSettings(box.read("daten\\main.txt"), back).ok());
   EXPECT_TRUE(ui.shown.empty());
-  // A second such run keeps the first backup as the older generation.
-  const std::string firstSave = box.read("daten\\main.txt");
+  // The damaged file is kept once: another "Ende" replaces the new file
+  // without a further backup.
   ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, state, ui));
-  EXPECT_EQ(box.read("daten\\main.txt.bak"), firstSave);
-  EXPECT_EQ(box.read("daten\\main.txt.bak2"), mainLines(4) + " 11 \r\n");
+  EXPECT_EQ(box.read("daten\\main.txt.bak"), mainLines(4) + " 11 \r\n");
+  EXPECT_FALSE(box.exists("daten\\main.txt.bak2"));
 }
 
 TEST_F(Start, EndeWritesIniThenMainThenAddsTheAtom) {
@@ -283,36 +286,47 @@ TEST_F(Start, EndeWritesIniThenMainThenAddsTheAtom) {
   load();
   settings.boxName = "Neu";
   where.netNumber = 9;
-  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, {}, ui));
+  zorq::StartState state;
+  ASSERT_TRUE(zorq::saveAndSignal(plat::localFileSystem(), system, where, settings, state, ui));
   EXPECT_EQ(box.read("zorq.ini"), box.path() + "\r\n 9 \r\n");
   EXPECT_EQ(box.read("daten\\main.txt"), "Neu" + mainLines(39).substr(3));
   EXPECT_FALSE(box.exists("daten\\main.txt.bak"));
   EXPECT_TRUE(system.findAtom("ZORQRELOAD"));
 }
 
-// Either write can fail: zorq.ini first (main.txt is then not touched), or
-// main.txt after zorq.ini was written. Each is reported by its name, leaves
-// main.txt as it was and sends no signal.
+// Either write can fail, or both: each is still tried, the failures are told
+// in one message naming each file with its reason, a failed file stays as
+// it was and no signal is sent.
 TEST_F(Start, AFailedSaveIsReportedLeavesTheFileAndSendsNoSignal) {
   box.write("daten\\main.txt", mainLines(39));
   load();
   settings.boxName = "Neu";
-  for (const std::string failing : {"zorq.ini", "main.txt"}) {
+  for (const std::string failing : {"zorq.ini", "main.txt", ".", ""}) {
     for (bool failReplace : {false, true}) {
       SCOPED_TRACE(failing + (failReplace ? ", replace" : ", write"));
       box.write("zorq.ini", "X\r\n");
+      box.write("daten\\main.txt", mainLines(39));
       FaultyFileSystem faulty(plat::localFileSystem());
-      faulty.failOnly = failing;
+      faulty.failOnly = failing.empty() ? "\x01" : failing;  // "": nothing fails
       faulty.failWrite = !failReplace;
       faulty.failReplace = failReplace;
       ui.shown.clear();
-      EXPECT_FALSE(zorq::saveAndSignal(faulty, system, where, settings, {}, ui));
+      zorq::StartState state;
+      const bool iniFails = failing == "zorq.ini" || failing == ".";
+      const bool mainFails = failing == "main.txt" || failing == ".";
+      EXPECT_EQ(zorq::saveAndSignal(faulty, system, where, settings, state, ui), failing.empty());
+      EXPECT_EQ(box.read("zorq.ini"), iniFails ? "X\r\n" : box.path() + "\r\n 0 \r\n");
+      EXPECT_EQ(box.read("daten\\main.txt"), mainFails ? mainLines(39) : "Neu" + mainLines(39).substr(3));
+      EXPECT_EQ(system.atoms.empty(), !failing.empty());
+      if (failing.empty()) {
+        system.atoms.clear();
+        continue;
+      }
       ASSERT_EQ(ui.shown.size(), 1u);
       EXPECT_EQ(ui.shown[0].title, "Meldung");
-      EXPECT_NE(ui.shown[0].text.find(failing), std::string::npos);
-      EXPECT_EQ(box.read("zorq.ini"), failing == "zorq.ini" ? "X\r\n" : box.path() + "\r\n 0 \r\n");
-      EXPECT_EQ(box.read("daten\\main.txt"), mainLines(39));
-      EXPECT_TRUE(system.atoms.empty());
+      EXPECT_EQ(ui.shown[0].text.find("Fehler beim Speichern von <" + where.iniPath() + ">\r\nDie ") == 0,
+                iniFails);
+      EXPECT_EQ(ui.shown[0].text.find("main.txt>\r\nDie ") != std::string::npos, mainFails);
     }
   }
 }

@@ -174,7 +174,8 @@ TEST_F(Modem, AFailedSaveLeavesTheFileAsItWasAndIsToldByName) {
   ASSERT_TRUE(editor.load(faulty, where).ok());
   editor.values.comPort = "COM4:";
   faulty.failReplace = true;
-  EXPECT_EQ(editor.save(faulty, where).error, "Fehler beim Speichern von <modem4.txt>");
+  EXPECT_EQ(editor.save(faulty, where).error,
+            "Fehler beim Speichern von <modem4.txt>\r\nDie alte Datei l\xe4sst sich nicht ersetzen.");
   EXPECT_EQ(file("modem4.txt"), kShortForm);
   faulty.failReplace = false;
   ASSERT_TRUE(editor.save(faulty, where).ok());

@@ -98,7 +98,8 @@ TEST_F(Files, AFailedStartSaveLeavesTheFile) {
   ASSERT_TRUE(start.load(faulty, where, {}).ok());
   start.table.startMode[3] = 1;
   faulty.failWrite = true;
-  EXPECT_EQ(start.save(faulty).error, "Fehler beim Speichern von <start.dat>");
+  EXPECT_EQ(start.save(faulty).error,
+            "Fehler beim Speichern von <start.dat>\r\nDie neue Datei l\xe4sst sich nicht schreiben.");
   EXPECT_EQ(file("start.dat"), numbers({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
