@@ -21,6 +21,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::Win32Services services;
   plat::FileSystem& fs = plat::localFileSystem();
   plat::System& system = plat::localSystem();
+  // A handler that ran out of memory (a huge file, say) is stopped in its
+  // dialog; the program goes on with what it holds.
+  ui::Dialog::OnFault([&services] {
+    services.message("Nicht genug Speicher f\xfcr diesen Schritt. Er wurde abgebrochen.", "Meldung",
+                     ui::Icon::Exclamation, ui::Buttons::Ok);
+  });
 
   // Without zorq.ini the user has been told; nothing is written.
   auto where = zorq::resolveStartup(system, fs, services);

@@ -43,7 +43,7 @@ txt::Status readSettingsFile(FileSystem& fs, const std::string& path, std::strin
   }
   there = info.exists && !info.directory && !info.hidden && !info.system;
   if (!there) return {};
-  return fs.readAll(path, bytes);
+  return txt::guarded([&] { return fs.readAll(path, bytes); });
 }
 
 std::string fileNameOf(const std::string& path) {

@@ -1,7 +1,10 @@
 #include "text/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <vector>
 
 namespace txt {
 
@@ -61,6 +64,36 @@ std::u16string toUtf16(std::string_view cp1252) {
   for (char c : cp1252) {
     unsigned char b = byte(c);
     out.push_back(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : static_cast<char16_t>(b));
+  }
+  return out;
+}
+
+namespace {
+
+bool storable(char16_t u) {
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return true;
+  for (char16_t high : kHigh)
+    if (high == u) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string unstorableCharacters(std::u16string_view utf16) {
+  std::vector<char32_t> seen;
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t c = utf16[i];
+    if (storable(utf16[i])) continue;
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] < 0xE000)
+      c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+    if (std::find(seen.begin(), seen.end(), c) == seen.end()) seen.push_back(c);
+  }
+  std::string out;
+  for (char32_t c : seen) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    if (!out.empty()) out += ' ';
+    out += code;
   }
   return out;
 }

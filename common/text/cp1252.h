@@ -16,5 +16,8 @@ std::string lower1252(std::string_view text);
 std::u16string toUtf16(std::string_view cp1252);
 // Characters outside Windows-1252 become '?'.
 std::string fromUtf16(std::u16string_view utf16);
+// The characters of utf16 that Windows-1252 cannot hold, each once, in the
+// order met: "U+0141 U+017A".
+std::string unstorableCharacters(std::u16string_view utf16);
 
 }  // namespace txt

@@ -39,6 +39,59 @@ TEST(CommandEditorInTheProgram, ChangingTheLevelOfLesenRewritesOnlyItsLine) {
   EXPECT_TRUE(program.waitExit().has_value());
 }
 
+// A damaged befehle.txt that the sysop made read-only: five times "OK" is
+// refused and every backup stays byte for byte; once writable, one "OK"
+// keeps the damaged file as befehle.txt.bak and moves the others back.
+TEST(CommandEditorInTheProgram, ADamagedReadOnlyFileNeverEatsItsBackups) {
+  DemoInstallation box;
+  const std::string damaged = " 1 \r\n 2 \r\n";
+  box.write("daten\\befehle.txt", damaged);
+  for (int g = 1; g <= 5; ++g)
+    box.write("daten\\befehle.txt.bak" + (g > 1 ? std::to_string(g) : std::string()),
+              "g" + std::to_string(g));
+  auto generations = [&] {
+    std::string all;
+    for (int g = 1; g <= 5; ++g)
+      all += box.read("daten\\befehle.txt.bak" + (g > 1 ? std::to_string(g) : std::string())) + "|";
+    return all;
+  };
+  const std::string path = box.dir() + "daten\\befehle.txt";
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+
+  ExeRun program(zorqcfgExe());
+  HWND main = program.waitWindow("");
+  ASSERT_NE(main, nullptr);
+  auto openEditor = [&] {
+    EXPECT_TRUE(program.press(main, "Befehlseditor"));
+    auto loadError = program.waitMessageBox();
+    EXPECT_TRUE(loadError && loadError->text == "Fehler beim Laden der Befehle");
+    if (loadError) program.answer(*loadError, IDOK);
+    return program.waitWindow("Befehlseditor");
+  };
+  for (int round = 0; round < 5; ++round) {
+    SCOPED_TRACE(round);
+    HWND editor = openEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(program.press(editor, "OK"));
+    auto refused = program.waitMessageBox();
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(refused->text, "Fehler beim Speichern von <befehle.txt>\r\nDie Datei ist schreibgesch\xfctzt.");
+    program.answer(*refused, IDOK);
+    ASSERT_TRUE(program.press(editor, "Abbruch"));
+    ASSERT_TRUE(waitClosed(editor));
+    EXPECT_EQ(box.read("daten\\befehle.txt"), damaged);
+    EXPECT_EQ(generations(), "g1|g2|g3|g4|g5|");
+  }
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+  HWND editor = openEditor();
+  ASSERT_NE(editor, nullptr);
+  ASSERT_TRUE(program.press(editor, "OK"));
+  EXPECT_TRUE(waitClosed(editor));
+  EXPECT_EQ(generations(), damaged + "|g1|g2|g3|g4|");
+  ASSERT_TRUE(program.press(main, "Abbruch"));
+  EXPECT_TRUE(program.waitExit().has_value());
+}
+
 // The file as the server reads it, without standing in the way of a
 // replace; "" when it could not be opened.
 std::string readShared(const std::string& path) {
@@ -65,10 +118,16 @@ int saveRepeatedly(ExeRun& program, const std::string& level, int rounds) {
     HWND editor = program.waitWindow("Befehlseditor");
     if (editor == nullptr || !program.typeInto(editor, "Lesen", level) || !program.press(editor, "OK"))
       return failed + rounds - round;
+    // The other program may have saved since this editor loaded: the
+    // editor then asks before it overwrites, and the sysop says yes.
     bool closed = false;
     for (int waited = 0; waited < 15000 && !closed; waited += 20) {
       closed = !IsWindow(editor);
-      if (!closed && program.noMessageBox(0) == false) break;
+      if (!closed && program.noMessageBox(0) == false) {
+        auto box = program.waitMessageBox(100);
+        if (!box || box->text.find("von einem anderen Programm ge\xe4ndert") == std::string::npos) break;
+        program.answer(*box, IDYES);
+      }
       if (!closed) Sleep(20);
     }
     if (!closed) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -48,10 +49,26 @@ class FaultyFileSystem : public plat::FileSystem {
   std::string failOnly;  // when set, only files whose path contains it fail (armed faults too)
   int writes = 0, replaces = 0, copies = 0;
   int clockAhead = 0;  // seconds the clock is put forward
+  // Files whose path contains these: info cannot tell (access denied, say),
+  // info says read-only, reading fails, reading runs out of memory.
+  std::string unknownInfo, readOnlyInfo, failRead, throwOnRead;
 
-  plat::FileInfo info(const std::string& p) override { return real_.info(p); }
+  plat::FileInfo info(const std::string& p) override {
+    if (matches(unknownInfo, p)) {
+      plat::FileInfo unknown;
+      unknown.unknown = true;
+      return unknown;
+    }
+    plat::FileInfo i = real_.info(p);
+    if (matches(readOnlyInfo, p) && i.exists) i.readOnly = true;
+    return i;
+  }
   bool anyOrdinaryFile(const std::string& p) override { return real_.anyOrdinaryFile(p); }
-  txt::Status readAll(const std::string& p, std::string& b) override { return real_.readAll(p, b); }
+  txt::Status readAll(const std::string& p, std::string& b) override {
+    if (matches(throwOnRead, p)) throw std::bad_alloc();
+    if (matches(failRead, p)) return txt::Status::Fail("reading " + p + " failed: network error");
+    return real_.readAll(p, b);
+  }
   txt::Status writeNew(const std::string& p, const std::string& b) override {
     ++writes;
     if (hit(Fault::Create, p)) return txt::Status::Fail("creating " + p + " failed");
@@ -106,6 +123,9 @@ class FaultyFileSystem : public plat::FileSystem {
   std::uint64_t ticksPerSecond() override { return real_.ticksPerSecond(); }
 
  private:
+  static bool matches(const std::string& part, const std::string& p) {
+    return !part.empty() && p.find(part) != std::string::npos;
+  }
   bool hits(const std::string& p) const { return failOnly.empty() || p.find(failOnly) != std::string::npos; }
   bool hit(Fault kind, const std::string& path) {
     if (armed_ != kind || fired_ || !hits(path) || ++seen_ != at_) return false;

@@ -106,7 +106,10 @@ const std::vector<SaveCase>& saveCases() {
         "Kein Kommentar"}},
       {"Ende",
        {"zorq.ini", "daten\\main.txt"},
-       [](zorq::Context& ctx) { return std::make_unique<zorq::haupt>(ctx, zorq::StartState{}); },
+       [](zorq::Context& ctx) {
+         return std::make_unique<zorq::haupt>(ctx,
+                                              zorq::loadAtStart(ctx.fs, ctx.where, ctx.settings, ctx.ui));
+       },
        {"Boxname", "Neue Box"},
        "Ende"},
   };
@@ -383,8 +386,56 @@ TEST_P(SaveFaults, RealFaultsOfTheFileSystemAreToldAndKeepTheDialogOpen) {
     run.before = run.files();
     run.names = run.allNames();
     run.confirm();
+    // The files are gone behind the dialog's back: it asked before each.
+    std::erase_if(run.ui.shown, [](const ShownBox& box) { return box.title == "Frage"; });
     run.expectFailedSafely(after, "no daten folder");
   }
+}
+
+// Another program wrote the first file after the dialog had loaded it:
+// "OK" asks before it overwrites. "Nein" keeps the other program's file and
+// the dialog open with the edit; "Ja" saves.
+TEST_P(SaveFaults, AFileChangedBehindTheDialogIsOverwrittenOnlyWhenConfirmed) {
+  const Files after = savedCleanly();
+  const std::string first = GetParam().files.front();
+  for (bool overwrite : {false, true}) {
+    SCOPED_TRACE(overwrite ? "Ja" : "Nein");
+    FaultRun run(GetParam());
+    run.box.write(first, "von einem anderen Programm\r\n");
+    run.ui.answers = {overwrite ? ui::Answer::Yes : ui::Answer::No};
+    run.confirm();
+    ASSERT_FALSE(run.ui.shown.empty());
+    EXPECT_EQ(run.ui.shown[0].text,
+              "Die Datei " + baseName(first) +
+                  " wurde inzwischen von einem anderen Programm ge\xe4ndert. Trotzdem \xfc"
+                  "berschreiben?");
+    EXPECT_EQ(run.ui.shown[0].title, "Frage");
+    EXPECT_EQ(run.ui.shown[0].icon, ui::Icon::Question);
+    if (overwrite) {
+      EXPECT_FALSE(run.dialog->IsOpen());
+      EXPECT_EQ(run.files(), after);
+    } else {
+      EXPECT_TRUE(run.dialog->IsOpen());
+      EXPECT_EQ(readFile(run.path(first)), "von einem anderen Programm\r\n");
+      EXPECT_EQ(run.shown(), run.edited);
+    }
+  }
+}
+
+// "\u0141\u00f3d\u017a" cannot be stored in Windows-1252: "OK" names the
+// field and the characters, writes nothing and keeps the dialog open.
+TEST_P(SaveFaults, TextTheFilesCannotHoldIsRefused) {
+  if (GetParam().edit.text == nullptr) return;  // a check box holds no text
+  FaultRun run(GetParam());
+  SetWindowTextW(run.control(), L"\u0141\u00f3d\u017a");
+  pump();
+  run.confirm();
+  ASSERT_EQ(run.ui.shown.size(), 1u);
+  const std::string& text = run.ui.shown[0].text;
+  EXPECT_NE(text.find(GetParam().edit.control), std::string::npos) << text;
+  EXPECT_NE(text.find("U+0141 U+017A"), std::string::npos) << text;
+  EXPECT_TRUE(run.dialog->IsOpen());
+  EXPECT_EQ(run.files(), run.before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, SaveFaults, ::testing::ValuesIn(saveCases()), caseName);

@@ -85,7 +85,10 @@ void frmprbefehle::gruppeClick(int command) {
 // "OK": save and close; a failed save is told and the dialog stays open.
 void frmprbefehle::OnOK() {
   getdata();
-  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
+  int refusedCommand = -1;
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded,
+             [&] { return model_.save(ctx_.fs, ctx_.where, &refusedCommand); });
+  if (refusedCommand >= 0) FocusItem(IDE_FRMPRBEFEHLE_LEVEL + refusedCommand);
 }
 
 }  // namespace zorq

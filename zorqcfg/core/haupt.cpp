@@ -203,6 +203,7 @@ void haupt::closeDialogs() {
 // window stays open with the user's edits.
 void haupt::ende() {
   toModel(ctx_.settings);
+  if (!ReadyToSave(ctx_.ui, ctx_.fs, start_.loaded)) return;
   if (!saveAndSignal(ctx_.fs, ctx_.system, ctx_.where, ctx_.settings, start_, ctx_.ui)) return;
   closeDialogs();
   End(IDOK);

@@ -130,6 +130,8 @@ void frmdomain::wahlClick() {
 }
 
 // "OK": save and close; a failed save is told and the dialog stays open.
-void frmdomain::OnOK() { EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui); }
+void frmdomain::OnOK() {
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded, [&] { return model_.save(ctx_.fs, ctx_.where); });
+}
 
 }  // namespace zorq

@@ -87,7 +87,7 @@ void frmprpacker::vorherigerClick() {
 // "OK": save and close; a failed save is told and the dialog stays open.
 void frmprpacker::OnOK() {
   getdata();
-  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded, [&] { return model_.save(ctx_.fs, ctx_.where); });
 }
 
 }  // namespace zorq

@@ -141,7 +141,7 @@ void frmmodem2::voreinstellungen() {
 void frmmodem2::OnOK() {
   getdata();
   if (buffersTooLarge(model_.values)) ctx_.ui.notice(kBufferWarning);
-  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded, [&] { return model_.save(ctx_.fs, ctx_.where); });
 }
 
 }  // namespace zorq

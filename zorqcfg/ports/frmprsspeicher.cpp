@@ -50,6 +50,7 @@ void frmprsspeicher::OnOK() {
   auto fields = fieldsOf(limits);
   for (int row = 0; row < 5; ++row)
     *fields[static_cast<std::size_t>(row)] = ItemText(IDE_FRMPRSSPEICHER_FIELD + row);
+  if (RefuseUnstorable(ctx_.ui)) return;
   applyBounds(limits);
   putLimits(ctx_.settings, limits);
   End(IDOK);

@@ -58,7 +58,8 @@ bool frmstart::OnCommand(int id, int code, HWND control) {
 // A failed save is told and changes neither; the dialog stays open.
 void frmstart::OnOK() {
   getdata();
-  txt::Status saved = model_.save(ctx_.fs);
+  if (!ReadyToSave(ctx_.ui, ctx_.fs, model_.loaded)) return;
+  txt::Status saved = txt::guarded([&] { return model_.save(ctx_.fs); });
   if (!saved.ok()) {
     ctx_.ui.notice(saved.error);
     return;

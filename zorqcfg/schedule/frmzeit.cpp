@@ -166,7 +166,8 @@ void frmzeit::sortierenClick() {
 // "OK": save the file that was loaded and close; a failed save is told and
 // the dialog stays open.
 void frmzeit::OnOK() {
-  txt::Status saved = model_.save(ctx_.fs, ctx_.where);
+  if (!ReadyToSave(ctx_.ui, ctx_.fs, model_.loaded)) return;
+  txt::Status saved = txt::guarded([&] { return model_.save(ctx_.fs, ctx_.where); });
   if (!saved.ok()) {
     setdata();  // the times as normalised
     ctx_.ui.notice(saved.error);

@@ -100,6 +100,8 @@ void frmzusa::wahlClick() {
 }
 
 // "OK": save and close; a failed save is told and the dialog stays open.
-void frmzusa::OnOK() { EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui); }
+void frmzusa::OnOK() {
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded, [&] { return model_.save(ctx_.fs, ctx_.where); });
+}
 
 }  // namespace zorq

@@ -70,7 +70,7 @@ void frmchat::auswahlClick(std::size_t row) {
 // "OK": save and close; a failed save is told and the dialog stays open.
 void frmchat::OnOK() {
   getdata();
-  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded, [&] { return model_.save(ctx_.fs, ctx_.where); });
 }
 
 }  // namespace zorq

@@ -94,17 +94,13 @@ void frmextern::showRow(int row) {
 }
 
 // The caret into a field, its text selected, as the Tab key would put it.
-void frmextern::focusField(int id) {
-  SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
-}
-
 bool frmextern::refused(const txt::Status& status, Field field) {
   if (status.ok()) return false;
   ctx_.ui.notice(status.error);
   int id = field == Field::Level      ? IDE_FRMEXTERN_LEVEL
            : field == Field::Shortcut ? IDE_FRMEXTERN_SHORTCUT
                                       : 0;
-  if (id != 0) focusField(id);
+  if (id != 0) FocusItem(id);
   return true;
 }
 
@@ -158,7 +154,7 @@ void frmextern::neuClick() {
   if (refused(status, field)) return;
   fillList();
   setdata();
-  focusField(IDE_FRMEXTERN_NAME);
+  FocusItem(IDE_FRMEXTERN_NAME);
 }
 
 void frmextern::loeschenClick() {
@@ -202,8 +198,9 @@ void frmextern::gruppeClick() {
 // value or a failed save is told and the dialog stays open.
 void frmextern::OnOK() {
   getdata();
+  if (!ReadyToSave(ctx_.ui, ctx_.fs, model_.loaded)) return;
   Field field = Field::None;
-  txt::Status status = model_.save(ctx_.fs, ctx_.where, &field);
+  txt::Status status = txt::guarded([&] { return model_.save(ctx_.fs, ctx_.where, &field); });
   if (refused(status, field)) return;
   End(IDOK);
 }

@@ -27,7 +27,6 @@ class frmextern final : public ui::Dialog {
   void setdata();
   void getdata();
   void showRow(int row);
-  void focusField(int id);
   // Tells why an operation was refused and puts the caret into the field at
   // fault; false when the status is fine.
   bool refused(const txt::Status& status, Field field);

@@ -110,7 +110,7 @@ bool frmneuuser::OnCommand(int id, int code, HWND control) {
 // "OK": save and close; a failed save is told and the dialog stays open.
 void frmneuuser::OnOK() {
   getdata();
-  EndIfSaved(model_.save(ctx_.fs, ctx_.where), ctx_.ui);
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded, [&] { return model_.save(ctx_.fs, ctx_.where); });
 }
 
 }  // namespace zorq

@@ -43,8 +43,11 @@ void frmsonst::cosysopEntfernen() {
 
 // "Dazu" (forbidden names): the typed name in upper case, unless listed
 // already; the field is emptied in every case.
+// A name the file cannot hold is refused; the field keeps it for correcting.
 void frmsonst::verbotenDazu() {
-  if (model_.addForbidden(ItemText(IDE_FRMSONST_NAME))) showLists();
+  const std::string name = ItemText(IDE_FRMSONST_NAME);
+  if (RefuseUnstorable(ctx_.ui)) return;
+  if (model_.addForbidden(name)) showLists();
   SetItemText(IDE_FRMSONST_NAME, "");
 }
 
@@ -77,7 +80,8 @@ void frmsonst::OnOK() {
     return;
   }
   model_.importComment = ItemText(IDE_FRMSONST_KOMMENTAR);
-  EndIfSaved(model_.save(ctx_.fs, ctx_.where, ctx_.settings), ctx_.ui);
+  SaveAndEnd(ctx_.ui, ctx_.fs, model_.loaded,
+             [&] { return model_.save(ctx_.fs, ctx_.where, ctx_.settings); });
 }
 
 }  // namespace zorq

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/load.h"
 #include "platform/win32/wide.h"
+#include "text/cp1252.h"
 #include "ui/services.h"
 
 namespace ui {
@@ -13,6 +15,11 @@ namespace {
 std::vector<Dialog*>& modeless() {
   static std::vector<Dialog*> open;
   return open;
+}
+
+std::function<void()>& faultNotice() {
+  static std::function<void()> notify;
+  return notify;
 }
 
 // Every dialog object that exists, so that a modal scope never touches one
@@ -104,7 +111,20 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (self == nullptr) return FALSE;
   ++self->handling_;
-  INT_PTR result = self->Handle(msg, wp, lp);
+  INT_PTR result = FALSE;
+  try {
+    result = self->Handle(msg, wp, lp);
+  } catch (...) {
+    static bool telling = false;  // the message box runs a message loop of its own
+    if (!telling && faultNotice()) {
+      telling = true;
+      try {
+        faultNotice()();
+      } catch (...) {
+      }
+      telling = false;
+    }
+  }
   --self->handling_;
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, DWLP_USER, 0);
@@ -221,7 +241,83 @@ std::string WindowText(HWND hwnd) {
 void SetWindowTextCp(HWND hwnd, const std::string& text) { SetWindowTextW(hwnd, plat::wide(text).c_str()); }
 
 void Dialog::SetItemText(int id, const std::string& text) { SetWindowTextCp(Item(id), text); }
-std::string Dialog::ItemText(int id) const { return WindowText(Item(id)); }
+std::string Dialog::ItemText(int id) const {
+  HWND control = Item(id);
+  int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  int got = GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(std::max(got, 0)));
+  const std::u16string_view utf16(reinterpret_cast<const char16_t*>(text.data()), text.size());
+  std::string bad = txt::unstorableCharacters(utf16);
+  if (bad.empty())
+    unstorable_.erase(id);
+  else
+    unstorable_[id] = std::move(bad);
+  return txt::fromUtf16(utf16);
+}
+
+namespace {
+
+// The label a field stands beside: the nearest text before it in the
+// window's order, without its access key.
+std::string LabelOf(HWND control) {
+  for (HWND w = GetWindow(control, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+    wchar_t kind[16] = {};
+    GetClassNameW(w, kind, 16);
+    if (lstrcmpiW(kind, L"Static") != 0 && lstrcmpiW(kind, L"Button") != 0) continue;
+    if (lstrcmpiW(kind, L"Button") == 0 && (GetWindowLongW(w, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX)
+      continue;
+    std::string label;
+    for (char c : WindowText(w))
+      if (c != '&') label += c;
+    while (!label.empty() && (label.back() == ':' || label.back() == ' ')) label.pop_back();
+    if (!label.empty()) return label;
+  }
+  return {};
+}
+
+}  // namespace
+
+void Dialog::OnFault(std::function<void()> notify) { faultNotice() = std::move(notify); }
+
+bool Dialog::RefuseUnstorable(Services& ui) {
+  for (auto it = unstorable_.begin(); it != unstorable_.end(); ++it) {
+    if (Item(it->first) == nullptr) continue;
+    std::string label = LabelOf(Item(it->first));
+    std::string text = "Das Feld ";
+    if (!label.empty()) text += "\"" + label + "\" ";
+    text +=
+        "enth\xe4lt Zeichen, die sich in den Einstellungsdateien nicht speichern lassen (nur "
+        "Windows-1252): " +
+        it->second + ". Bitte \xe4ndern Sie den Text.";
+    ui.notice(text);
+    FocusItem(it->first);
+    return true;
+  }
+  return false;
+}
+
+void Dialog::FocusItem(int id) {
+  if (HWND control = Item(id)) SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+bool Dialog::ReadyToSave(Services& ui, plat::FileSystem& fs, plat::LoadRecord& loaded) {
+  if (RefuseUnstorable(ui)) return false;
+  for (const std::string& path : loaded.changed(fs)) {
+    if (!ui.confirm("Die Datei " + plat::fileNameOf(path) +
+                    " wurde inzwischen von einem anderen Programm ge\xe4ndert. Trotzdem \xfc"
+                    "berschreiben?"))
+      return false;
+    loaded.refresh(fs, path);
+  }
+  return true;
+}
+
+void Dialog::SaveAndEnd(Services& ui, plat::FileSystem& fs, plat::LoadRecord& loaded,
+                        const std::function<txt::Status()>& save) {
+  if (!ReadyToSave(ui, fs, loaded)) return;
+  EndIfSaved(txt::guarded(save), ui);
+}
 void Dialog::CheckButton(int id, int state) { CheckDlgButton(hwnd_, id, static_cast<UINT>(state)); }
 int Dialog::ButtonState(int id) const { return static_cast<int>(IsDlgButtonChecked(hwnd_, id)); }
 void Dialog::EnableItem(int id, bool enable) { EnableWindow(Item(id), enable ? TRUE : FALSE); }

@@ -6,10 +6,17 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "text/status.h"
+
+namespace plat {
+class FileSystem;
+class LoadRecord;
+}  // namespace plat
 
 namespace ui {
 
@@ -44,8 +51,15 @@ class Dialog {
   // message of the message loop and skip the message when it says true.
   static bool PreTranslate(MSG* msg);
   static HINSTANCE Instance();
+  // Called when a handler let an exception escape (it is stopped in the
+  // dialog procedure, so that it never unwinds through Windows); the
+  // program shows its message there.
+  static void OnFault(std::function<void()> notify);
 
   void SetItemText(int id, const std::string& text);
+  // The control's text in Windows-1252. Characters the settings files cannot
+  // hold come back as "?" and are remembered for the control until it is
+  // read again without them: "OK" then refuses to save (RefuseUnstorable).
   std::string ItemText(int id) const;
   void CheckButton(int id, int state);  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
   int ButtonState(int id) const;
@@ -74,6 +88,21 @@ class Dialog {
   // "OK" of a dialog that writes its files: ends it when they were saved;
   // otherwise tells the sysop why and keeps it open with the edits.
   void EndIfSaved(const txt::Status& saved, Services& ui);
+  // Before a dialog writes its files: refuses text the files cannot hold
+  // (RefuseUnstorable), then asks before each file that another program
+  // changed since the dialog loaded it; "Nein" keeps the dialog open. True
+  // when the save may go on.
+  bool ReadyToSave(Services& ui, plat::FileSystem& fs, plat::LoadRecord& loaded);
+  // "OK" in full: ReadyToSave, then save, then EndIfSaved.
+  void SaveAndEnd(Services& ui, plat::FileSystem& fs, plat::LoadRecord& loaded,
+                  const std::function<txt::Status()>& save);
+  // True when a field read since holds characters outside Windows-1252: the
+  // sysop is told which field and which characters, and the field gets the
+  // focus.
+  bool RefuseUnstorable(Services& ui);
+  // Gives the focus to a control, as the Tab key would (an edit field's text
+  // is selected).
+  void FocusItem(int id);
 
   // True while the controls are filled from the model, so that the change
   // notifications this causes are not taken for the user's edits.
@@ -97,6 +126,7 @@ class Dialog {
 
   int templateId_;
   HWND hwnd_ = nullptr;
+  mutable std::map<int, std::string> unstorable_;  // control id -> its characters ("U+0141")
   bool modal_ = false;
   int filling_ = 0;
   int handling_ = 0;  // messages of this dialog being handled, nested

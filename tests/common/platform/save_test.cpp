@@ -1,5 +1,9 @@
 #include "platform/save.h"
 
+#include <new>
+
+#include "platform/load.h"
+
 #include <gtest/gtest.h>
 
 #include "faulty_fs.h"
@@ -132,6 +136,134 @@ TEST(Save, BackupsRotateThroughFiveGenerations) {
   EXPECT_EQ(dir.read("main.txt.bak"), "6\r\n");
   EXPECT_EQ(dir.read("main.txt.bak5"), "2\r\n");
   EXPECT_EQ(dir.count(), 6u);
+}
+
+// A damaged file that cannot be replaced (held by the server, say) must not
+// eat the backups, however often the sysop presses "OK": every failed save,
+// at whichever step of the rotation, leaves the file and every generation
+// byte-identical and nothing beside them. The save that succeeds at last
+// keeps the damaged file once.
+TEST(Save, FailedSavesNeverTouchTheBackupsAndTheGoodOneKeepsTheDamagedFileOnce) {
+  TempDir dir;
+  auto& fs = plat::localFileSystem();
+  auto reset = [&] {
+    dir.write("befehle.txt", "kaputt\r\n");
+    for (int generation = 1; generation <= plat::kBackupGenerations; ++generation)
+      dir.write(plat::backupName("befehle.txt", generation), "g" + std::to_string(generation) + "\r\n");
+  };
+  reset();
+  auto generations = [&] {
+    std::string all;
+    for (int g = 1; g <= plat::kBackupGenerations; ++g)
+      all += dir.read(plat::backupName("befehle.txt", g)) + "|";
+    return all;
+  };
+  const std::string before = generations();
+  int steps = 0;
+  for (FaultyFileSystem::Fault kind :
+       {FaultyFileSystem::Fault::Replace, FaultyFileSystem::Fault::Backup, FaultyFileSystem::Fault::Create}) {
+    for (int n = 1;; ++n) {
+      FaultyFileSystem broken(fs);
+      broken.arm(kind, n);
+      txt::Status s = plat::saveFile(broken, dir.file("befehle.txt"), "neu\r\n", {true});
+      if (!broken.fired()) {  // no such step left: the save went through
+        reset();
+        break;
+      }
+      ++steps;
+      SCOPED_TRACE(std::to_string(static_cast<int>(kind)) + " at " + std::to_string(n));
+      EXPECT_FALSE(s.ok());
+      EXPECT_EQ(dir.read("befehle.txt"), "kaputt\r\n");
+      EXPECT_EQ(generations(), before);
+      EXPECT_EQ(dir.count(), 6u);
+    }
+  }
+  EXPECT_GE(steps, 8);  // each rename of the rotation, the copy, the replace
+  for (int save = 0; save < 5; ++save) {
+    FaultyFileSystem held(fs);
+    held.failOnly = "befehle.txt";
+    held.readOnlyInfo = "befehle.txt";
+    EXPECT_EQ(plat::saveFile(held, dir.file("befehle.txt"), "neu\r\n", {true}).error,
+              "Die Datei ist schreibgesch\xfctzt.");
+    EXPECT_EQ(generations(), before);
+  }
+  ASSERT_TRUE(plat::saveFile(fs, dir.file("befehle.txt"), "neu\r\n", {true}).ok());
+  EXPECT_EQ(dir.read("befehle.txt"), "neu\r\n");
+  EXPECT_EQ(generations(), "kaputt\r\n|g1\r\n|g2\r\n|g3\r\n|g4\r\n|");
+  EXPECT_EQ(dir.count(), 6u);
+}
+
+// Only "not found" means missing. A file that cannot be looked at, cannot
+// be read, is too large or too much for the memory is a load error, with
+// what could be read; no exception leaves the load. Such a file is never
+// replaced by a save that could not look at it.
+TEST(Load, AFileThatCannotBeLookedAtOrReadIsAnErrorNotMissing) {
+  TempDir dir;
+  dir.write("main.txt", kOld);
+  FaultyFileSystem fs(plat::localFileSystem());
+  auto load = [&](bool* there) {
+    return plat::loadSettingsFile(
+        fs, dir.file("main.txt"), nullptr, [](const std::string&) { return txt::Status::Ok(); }, there);
+  };
+  bool there = false;
+  EXPECT_TRUE(load(&there).ok());
+  EXPECT_TRUE(there);
+  EXPECT_TRUE(plat::loadSettingsFile(
+                  fs, dir.file("fehlt.txt"), nullptr,
+                  [](const std::string&) { return txt::Status::Fail("parsed"); }, &there)
+                  .ok());
+  EXPECT_FALSE(there);
+  EXPECT_TRUE(plat::loadSettingsFile(fs, dir.file("fehlt\\auch.txt"), nullptr, [](const std::string&) {
+                return txt::Status::Fail("parsed");
+              }).ok());
+  for (std::string* fault : {&fs.unknownInfo, &fs.failRead, &fs.throwOnRead}) {
+    *fault = "main.txt";
+    there = false;
+    EXPECT_FALSE(load(&there).ok());
+    EXPECT_TRUE(there);
+    *fault = "";
+  }
+  fs.unknownInfo = "main.txt";
+  EXPECT_FALSE(plat::saveFile(fs, dir.file("main.txt"), kNew).ok());
+  EXPECT_EQ(dir.read("main.txt"), kOld);
+  fs.unknownInfo = "";
+
+  // Running out of memory while parsing is an error too.
+  EXPECT_EQ(plat::loadSettingsFile(fs, dir.file("main.txt"), nullptr,
+                                   [](const std::string&) -> txt::Status { throw std::bad_alloc(); })
+                .error,
+            "Zu wenig Speicher.");
+
+  // Past 64 MiB: the first 64 MiB reach the parser, and the load fails.
+  dir.write("gross.txt", std::string(static_cast<std::size_t>(plat::kMaxFileBytes) + 10, 'x'));
+  std::size_t seen = 0;
+  txt::Status big = plat::loadSettingsFile(fs, dir.file("gross.txt"), nullptr, [&](const std::string& bytes) {
+    seen = bytes.size();
+    return txt::Status::Ok();
+  });
+  EXPECT_FALSE(big.ok());
+  EXPECT_EQ(seen, plat::kMaxFileBytes);
+}
+
+// What a dialog loaded is remembered: a file changed, made or removed behind
+// its back is told; its own save is not.
+TEST(Load, TheRecordTellsFilesChangedBehindTheDialog) {
+  TempDir dir;
+  auto& fs = plat::localFileSystem();
+  dir.write("a.txt", kOld);
+  plat::LoadRecord record;
+  std::string bytes;
+  bool there = false;
+  plat::readSettingsFile(fs, dir.file("a.txt"), bytes, there, &record);
+  plat::readSettingsFile(fs, dir.file("b.txt"), bytes, there, &record);
+  EXPECT_TRUE(record.changed(fs).empty());
+  ASSERT_TRUE(plat::saveFile(fs, dir.file("a.txt"), kNew, {false, &record}).ok());
+  EXPECT_TRUE(record.changed(fs).empty());
+  dir.write("a.txt", kOld);
+  dir.write("b.txt", "");
+  EXPECT_EQ(record.changed(fs), (std::vector<std::string>{dir.file("a.txt"), dir.file("b.txt")}));
+  record.refresh(fs, dir.file("a.txt"));
+  EXPECT_EQ(record.changed(fs), std::vector<std::string>{dir.file("b.txt")});
 }
 
 TEST(Save, KeepsTheUnreadableFileAsBakOnlyWhenAsked) {

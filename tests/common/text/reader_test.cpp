@@ -104,6 +104,24 @@ TEST(Reader, FailuresNameTheirLineAndWhatWasWrongInGerman) {
   EXPECT_TRUE(txt::Status::Fail("Fehler beim Laden von <x>").line == 0);
 }
 
+// A control would show the value only up to the NUL and "OK" would write
+// it shortened: a line or a text field holding one fails at its line.
+TEST(Reader, ANulByteInALineOrTextFieldIsAFailureAtThatLine) {
+  std::string s;
+  txt::Reader lines(std::string("a\r\nb\0c\r\nd\r\n", 10));
+  EXPECT_TRUE(lines.line(s));
+  EXPECT_FALSE(lines.line(s));
+  EXPECT_EQ(lines.status().line, 2u);
+  EXPECT_EQ(s, "a");
+  txt::Reader field(std::string("x,\"y\0\"\r\n", 8));
+  EXPECT_TRUE(field.text(s));
+  EXPECT_FALSE(field.text(s));
+  EXPECT_EQ(field.status().line, 1u);
+  // The group list's data are counted characters, not a line: any byte.
+  txt::Reader counted(std::string("\0\0\r\n", 4));
+  EXPECT_TRUE(counted.chars(2, s));
+}
+
 TEST(Reader, TextFieldsQuotedOrNot) {
   txt::Reader r("\"Lesen\",\"L, R\"\r\n  Schreiben  , S \r\n\"a\"\r\n\"\"\r\nlast");
   std::vector<std::string> got(7);

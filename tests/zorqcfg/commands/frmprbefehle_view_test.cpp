@@ -74,11 +74,22 @@ TEST_F(EditorView, OkWritesTheTypedLevelsAndTheChosenGroups) {
   // The picker opens on the command's group.
   EXPECT_EQ(pickers.groupsShown, (std::vector<std::string>{"", "Sysops"}));
 
+  // 300 is no level: refused, not wrapped to 44; the field gets the caret
+  // and nothing is written.
+  focus(d, IDB_FRMPRBEFEHLE_OK);
+  click(d, IDB_FRMPRBEFEHLE_OK);
+  ASSERT_TRUE(dialog->IsOpen());
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Der Level muss zwischen 0 und 255 liegen.");
+  EXPECT_EQ(focusedIn(d), level(kLesen));
+  EXPECT_FALSE(dir.exists("daten\\befehle.txt"));
+
+  type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "200");
   click(d, IDB_FRMPRBEFEHLE_OK);
   EXPECT_FALSE(dialog->IsOpen());
-  EXPECT_EQ(file("befehle.txt"), repeat(" 0 \r\n", 21) + " 44 \r\n" + repeat(" 0 \r\n", 21));
+  EXPECT_EQ(file("befehle.txt"), repeat(" 0 \r\n", 21) + " 200 \r\n" + repeat(" 0 \r\n", 21));
   EXPECT_EQ(file("befgrup.txt"), repeat("\r\n", 21) + "Sysops\r\n" + repeat("\r\n", 21));
-  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_EQ(ui.shown.size(), 1u);
 }
 
 TEST_F(EditorView, AGroupWithAnAmpersandShowsItAndIsWrittenUnchanged) {

@@ -174,7 +174,7 @@ TEST_F(Haupt, AnUnstorableLockPasswordFromTheFileCanOnlyBeShortened) {
   std::string tooLong;
   for (std::size_t i = 1; i <= 90; ++i) {
     const char scrambled = static_cast<char>('x' ^ ((3 * i) & 0xFF));
-    tooLong += scrambled == '\r' || scrambled == '\n' ? 'y' : 'x';
+    tooLong += scrambled == '\r' || scrambled == '\n' || scrambled == '\0' ? 'y' : 'x';
   }
   std::string file = kDemoMain;
   file.replace(file.find("pczmb"), 5, zorq::krypt(tooLong));

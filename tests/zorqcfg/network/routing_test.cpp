@@ -53,6 +53,28 @@ TEST_F(RoutingFile, ReadingSkipsTheCountAndLinesWithoutTabAndSplitsAtTheFirstTab
   EXPECT_EQ(table.selected, 0);
 }
 
+// The lines without a TAB go with the next save: the file as it was is kept
+// as routing.txt.bak then, once. A file without such lines keeps none.
+TEST_F(RoutingFile, LinesWithoutATabThatASaveDropsAreKeptInTheBackup) {
+  const std::string withLoose = " 2\r\n*\tG\r\nohne tab\r\n";
+  box.write("daten\\routing.txt", withLoose);
+  ASSERT_TRUE(table.load(fs, where).ok());
+  ASSERT_TRUE(table.save(fs, where).ok());
+  EXPECT_EQ(file(), " 1\r\n*\tG\r\n");
+  EXPECT_EQ(box.read("daten\\routing.txt.bak"), withLoose);
+  ASSERT_TRUE(table.save(fs, where).ok());
+  EXPECT_FALSE(box.exists("daten\\routing.txt.bak2"));
+  ASSERT_TRUE(table.load(fs, where).ok());
+  ASSERT_TRUE(table.save(fs, where).ok());
+  EXPECT_FALSE(box.exists("daten\\routing.txt.bak2"));
+
+  // A NUL in a line is a load error, and the file is kept too.
+  box.write("daten\\routing.txt", std::string(" 1\r\nx\0\tY\r\n", 11));
+  EXPECT_EQ(table.load(fs, where).error, "Fehler beim Laden von <routing.txt>");
+  ASSERT_TRUE(table.save(fs, where).ok());
+  EXPECT_EQ(box.read("daten\\routing.txt.bak"), std::string(" 1\r\nx\0\tY\r\n", 11));
+}
+
 TEST_F(RoutingFile, ALoadedTableIsWrittenBackInItsOwnOrder) {
   const std::string bytes =
       " 6\r\nt-online.de~nordlicht.luebeck.de\tWESTHOF\r\n*~nordlicht.fido.de\tFIDOGATE\r\n"

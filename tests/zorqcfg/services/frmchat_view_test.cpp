@@ -123,7 +123,8 @@ TEST_F(ChatView, AFailedSaveIsToldAndTheDialogStaysOpen) {
   setCheck(d, IDX_FRMCHAT_SWITCH + 3, true);
   click(d, IDB_FRMCHAT_OK);
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].text, "Fehler beim Speichern von <chat.dat>");
+  EXPECT_EQ(ui.shown[0].text.substr(0, ui.shown[0].text.find("\r\n")),
+            "Fehler beim Speichern von <chat.dat>");
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_EQ(switches(), "00010000000");
 }
