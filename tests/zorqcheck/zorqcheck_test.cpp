@@ -253,7 +253,7 @@ TEST(Kinds, MoreRecordsThanTheDialogHoldsAreToldAtTheFirstOneTooMany) {
   dir.write("daten\\extern.dat", programs);
   zorq::Installation where;
   where.installDir = dir.path();
-  auto found = zorqcheck::checkInstallation(plat::localFileSystem(), where);
+  auto found = zorqcheck::checkInstallation(where);
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(zorqcheck::findingLine(found[0]), "daten\\extern.dat:1506: Zeile 1506: mehr als 301 Programme");
 }
