@@ -34,7 +34,8 @@ void users(const std::string& bytes, Report& report) {
   inPieces(bytes, false, [&](const std::string& piece, std::size_t before) {
     if (!loaded) return;
     zorq::PickerList list = zorq::parseUsers(piece);
-    names.insert(list.entries.begin(), list.entries.end());
+    for (std::size_t k = 0; k < list.entries.size(); ++k)
+      if (k == 0 || list.entries[k] != list.entries[k - 1]) names.insert(list.entries[k]);
     if (list.status.ok()) return;
     loaded = false;
     report.loaded(atLine(list.status, before));
