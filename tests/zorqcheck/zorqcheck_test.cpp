@@ -442,6 +442,16 @@ TEST(Report, TellsValuesTheNextSaveWritesDifferently) {
   EXPECT_TRUE(rewritten("a\r\n\r\n  \r\n", "a\r\n").empty());
 }
 
+TEST(Report, TellsAHundredFindingsOfAFileThenHowManyMore) {
+  std::vector<Finding> found;
+  zorqcheck::Report report("daten\\x.txt", found);
+  for (std::size_t n = 1; n <= 250; ++n) report.at(n, "Zeile " + std::to_string(n) + ": x");
+  report.finish();
+  ASSERT_EQ(found.size(), 101u);
+  EXPECT_EQ(found[99].line, 100u);
+  EXPECT_EQ(zorqcheck::findingLine(found[100]), "daten\\x.txt: und 150 weitere Probleme");
+}
+
 TEST(Report, OneFindingIsOneLine) {
   EXPECT_EQ(zorqcheck::findingLine({"daten\\x.txt", 0, "nicht lesbar"}), "daten\\x.txt: nicht lesbar");
   EXPECT_EQ(zorqcheck::findingLine({"daten\\x.txt", 3, "Zeile 3: \"a\rb\tc\""}),
