@@ -1,5 +1,6 @@
 // What one settings file names in another file, or on the disk, and the
 // findings when it is not there.
+#include <optional>
 #include <string_view>
 
 #include "check.h"
@@ -62,31 +63,52 @@ void Report::file(std::size_t line, const std::string& path) {
     at(line, lineText(line) + txt::quoted(path) + " ist ein Ordner, keine Datei");
 }
 
+namespace {
+
+// What a program's name leads to, DOS's extensions tried for a name
+// without one. Nothing when it cannot be told.
+std::optional<Entry> programAt(const std::string& installDir, const std::string& name) {
+  const std::optional<std::string> where = resolvedPath(installDir, name);
+  if (!where) return std::nullopt;
+  Entry found = entryAt(*where);
+  for (const char* extension : {".COM", ".EXE", ".BAT"})
+    if (found == Entry::Missing && !hasExtension(name)) found = entryAt(*where + extension);
+  return found;
+}
+
+}  // namespace
+
 void Report::program(std::size_t line, const std::string& commandLine) {
   if (known_ == nullptr) return;
-  std::string_view rest = txt::trimBlanks(commandLine);
-  std::string_view name;
+  const std::string_view rest = txt::trimBlanks(commandLine);
+  std::string first;
+  std::optional<Entry> found;
   if (!rest.empty() && rest[0] == '"') {
     const std::size_t close = rest.find('"', 1);
     if (close == std::string_view::npos) return;
-    name = rest.substr(1, close - 1);
+    first = std::string(rest.substr(1, close - 1));
+    found = programAt(known_->installDir, first);
   } else {
-    name = rest.substr(0, rest.find(' '));
+    // Unquoted, a name may hold blanks ("C:\PROGRAMME\X Y\A.EXE -Z"): each
+    // longer run of words is tried, as Windows does, the first word told.
+    first = std::string(rest.substr(0, rest.find(' ')));
+    for (std::size_t end = rest.find(' ');; end = rest.find(' ', end + 1)) {
+      const std::string name(rest.substr(0, end));
+      const std::optional<Entry> here = programAt(known_->installDir, name);
+      if (name == first) found = here;
+      if (here && *here != Entry::Missing && *here != Entry::Folder) found = here;
+      if (end == std::string_view::npos || (found && *found != Entry::Missing && *found != Entry::Folder))
+        break;
+    }
   }
   // A bare name is looked for on the search path; a placeholder the server
   // replaces cannot be looked up.
-  if (name.find_first_of("\\:") == std::string_view::npos || name.find('$') != std::string_view::npos) return;
-  const std::string program(name);
-  const std::optional<std::string> where = resolvedPath(known_->installDir, program);
-  if (!where) return;
-  Entry found = entryAt(*where);
-  // DOS finds a program without extension by trying these.
-  for (const char* extension : {".COM", ".EXE", ".BAT"})
-    if (found == Entry::Missing && !hasExtension(program)) found = entryAt(*where + extension);
-  if (found == Entry::Missing)
-    at(line, lineText(line) + "das Programm " + txt::quoted(program) + " existiert nicht");
-  else if (found == Entry::Folder)
-    at(line, lineText(line) + txt::quoted(program) + " ist ein Ordner, kein Programm");
+  if (first.find_first_of("\\:") == std::string::npos || first.find('$') != std::string::npos || !found)
+    return;
+  if (*found == Entry::Missing)
+    at(line, lineText(line) + "das Programm " + txt::quoted(first) + " existiert nicht");
+  else if (*found == Entry::Folder)
+    at(line, lineText(line) + txt::quoted(first) + " ist ein Ordner, kein Programm");
 }
 
 }  // namespace zorqcheck

@@ -315,7 +315,8 @@ TEST(Zorqcheck, FindsWhatAFileNamesButNobodyHas) {
       {"daten\\zeit.txt", 13, "DOSC TOOLS\\SICHERN *(Son)", nullptr},  // relative; DOS adds ".BAT"
       {"daten\\zeit3.txt", 3, "CALL 0 NORDWIND", "die Netzbox \"NORDWIND\" steht nicht in daten\\netz.dat"},
       {"daten\\zeit3.txt", 4, "25:99", "\"25:99\" liegt nicht zwischen 00:00 und 23:59"},
-      {"zusatz.dat", 2, "Userliste drucken\tULISTE.EXE /DRUCK", nullptr},  // on the search path
+      {"zusatz.dat", 1, "Brettpflege\tTOOLS\\BRETT PFLEGE.EXE -ALT 30", nullptr},  // a blank in its name
+      {"zusatz.dat", 2, "Userliste drucken\tULISTE.EXE /DRUCK", nullptr},          // on the search path
       {"zusatz.dat", 3, "Geb\xfchrenz\xe4hler\tC:\\VALMORIN\\TOOLS\\GEBUEHR2.EXE",
        "das Programm \"C:\\VALMORIN\\TOOLS\\GEBUEHR2.EXE\" existiert nicht"},
       {"daten\\extern.dat", 4, "Zocker", "die Gruppe \"Zocker\" steht nicht in daten\\gruppen.dat"},
@@ -333,6 +334,7 @@ TEST(Zorqcheck, FindsWhatAFileNamesButNobodyHas) {
        "fer\" steht nicht in daten\\user.dat"},
   };
   DemoBox box;
+  box.write("TOOLS\\BRETT PFLEGE.EXE", "");
   std::vector<std::string> expected;
   for (const Plant& plant : plants) {
     box.damage(plant.file, plant.line, plant.text);
