@@ -472,6 +472,31 @@ TEST(Kinds, MoreRecordsThanTheDialogHoldsAreToldAtTheFirstOneTooMany) {
   EXPECT_EQ(zorqcheck::findingLine(found[0]), "daten\\extern.dat:1506: Zeile 1506: mehr als 301 Programme");
 }
 
+// Routes are checked in pieces of about a megabyte; the lines they name
+// run on across the pieces, past the lines that are no routes.
+TEST(Kinds, ALongRoutingTableIsToldAtTheRightLines) {
+  TempDir dir;
+  std::string netz = " 1 \r\nWESTHOF\r\n";
+  for (int k = 2; k <= 11; ++k) netz += " 0 \r\n";
+  dir.write("daten\\netz.dat", netz);
+  std::string routes = " 200001\r\n";
+  for (int k = 0; k < 100000; ++k) routes += "x.de\tWESTHOF\r\n";
+  routes += "ohne tab\r\n";
+  for (int k = 0; k < 100000; ++k) routes += "y.de\tWESTHOF\r\n";
+  routes += "z.de\tNIEMAND\r\n";
+  dir.write("daten\\routing.txt", routes);
+  zorq::Installation where;
+  where.installDir = dir.path();
+  auto found = zorqcheck::checkInstallation(where);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(zorqcheck::findingLine(found[0]),
+            "daten\\routing.txt:100002: Zeile 100002: \"ohne tab\" hat keinen Tabulator und wird beim n\xe4"
+            "chsten Speichern weggelassen");
+  EXPECT_EQ(
+      zorqcheck::findingLine(found[1]),
+      "daten\\routing.txt:200003: Zeile 200003: die Netzbox \"NIEMAND\" steht nicht in daten\\netz.dat");
+}
+
 TEST(Ini, AFolderThatIsMissingOrLacksItsBackslashAndANetworkNumberEndeWouldChange) {
   TempDir dir;
   plat::FileSystem& fs = plat::localFileSystem();
