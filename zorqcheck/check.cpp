@@ -68,7 +68,9 @@ void Report::at(std::size_t line, const std::string& what) {
 
 void Report::finish() {
   if (more_ == 0) return;
-  out_.push_back({file_, 0, "und " + std::to_string(more_) + " weitere Probleme"});
+  out_.push_back(
+      {file_, 0,
+       more_ == 1 ? "und ein weiteres Problem" : "und " + std::to_string(more_) + " weitere Probleme"});
   more_ = 0;
 }
 
