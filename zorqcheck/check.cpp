@@ -1,7 +1,11 @@
 #include "check.h"
 
+#include <algorithm>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
+#include "files.h"
 #include "kinds.h"
 #include "text/cp1252.h"
 #include "text/numbers.h"
@@ -13,16 +17,9 @@ namespace {
 
 using zorq::Installation;
 
-// The lines of a file as the reader splits them.
-std::vector<std::string> linesOf(const std::string& bytes) {
-  std::vector<std::string> lines;
-  txt::Reader in(bytes);
-  std::string line;
-  while (in.more() && in.line(line)) lines.push_back(line);
-  return lines;
-}
-
 std::string comparable(std::string_view line) { return txt::lower1252(txt::trimBlanks(line)); }
+
+bool blank(std::string_view line) { return txt::trimBlanks(line).empty(); }
 
 }  // namespace
 
@@ -60,34 +57,55 @@ bool Report::loaded(const txt::Status& status) {
   return false;
 }
 
-void Report::at(std::size_t line, const std::string& what) { out_.push_back({file_, line, what}); }
+void Report::at(std::size_t line, const std::string& what) {
+  if (told_ == kMaxFindingsPerFile) {
+    ++more_;
+    return;
+  }
+  ++told_;
+  out_.push_back({file_, line, what});
+}
+
+void Report::finish() {
+  if (more_ == 0) return;
+  out_.push_back(
+      {file_, 0,
+       more_ == 1 ? "und ein weiteres Problem" : "und " + std::to_string(more_) + " weitere Probleme"});
+  more_ = 0;
+}
 
 void Report::rewritten(const std::string& before, const std::string& after, std::size_t firstLine,
                        std::size_t lastLine) {
-  const std::vector<std::string> old = linesOf(before), written = linesOf(after);
-  for (std::size_t n = firstLine; n <= old.size() && n <= lastLine; ++n) {
-    const std::string& was = old[n - 1];
-    if (n > written.size()) {
-      // Blank lines at the end are nothing to lose.
-      std::size_t lost = 0;
-      for (std::size_t k = n; k <= old.size() && k <= lastLine; ++k)
-        if (!txt::trimBlanks(old[k - 1]).empty()) ++lost;
-      if (lost == 0) return;
-      while (txt::trimBlanks(old[n - 1]).empty()) ++n;
-      at(n, "Zeile " + std::to_string(n) + ": " +
-                (lost == 1 ? txt::quoted(old[n - 1]) + " wird beim n\xe4"
-                                                       "chsten Speichern weggelassen"
-                           : txt::quoted(old[n - 1]) + " und " + std::to_string(lost - 1) +
-                                 " weitere Zeilen werden beim n\xe4"
-                                 "chsten Speichern weggelassen"));
-      return;
+  // Both files line by line, in step: a file of millions of lines is never
+  // held as a list of them.
+  txt::Reader was(before), will(after);
+  std::string old, written;
+  for (std::size_t n = 1; n <= lastLine && was.more() && was.line(old); ++n) {
+    const bool kept = will.more() && will.line(written);
+    if (n < firstLine) continue;
+    if (kept) {
+      if (comparable(old) != comparable(written))
+        at(n, "Zeile " + std::to_string(n) + ": " + txt::quoted(old) +
+                  " wird beim n\xe4"
+                  "chsten Speichern als " +
+                  txt::quoted(written) + " geschrieben");
+      continue;
     }
-    const std::string& will = written[n - 1];
-    if (comparable(was) != comparable(will))
-      at(n, "Zeile " + std::to_string(n) + ": " + txt::quoted(was) +
-                " wird beim n\xe4"
-                "chsten Speichern als " +
-                txt::quoted(will) + " geschrieben");
+    // The save ends here. Blank lines at the end are nothing to lose.
+    std::size_t lost = 0, first = 0;
+    std::string firstText;
+    for (std::size_t k = n;; ++k) {
+      if (!blank(old) && lost++ == 0) first = k, firstText = old;
+      if (k >= lastLine || !was.more() || !was.line(old)) break;
+    }
+    if (lost == 0) return;
+    at(first, "Zeile " + std::to_string(first) + ": " +
+                  (lost == 1 ? txt::quoted(firstText) + " wird beim n\xe4"
+                                                        "chsten Speichern weggelassen"
+                             : txt::quoted(firstText) + " und " + std::to_string(lost - 1) +
+                                   " weitere Zeilen werden beim n\xe4"
+                                   "chsten Speichern weggelassen"));
+    return;
   }
 }
 
@@ -100,12 +118,48 @@ std::vector<std::string> perNetwork(const std::string& name) {
   return files;
 }
 
-std::string lineWithoutTab(const std::string& bytes, std::size_t n) {
-  const std::vector<std::string> lines = linesOf(bytes);
-  const std::string line = n >= 1 && n <= lines.size() ? lines[n - 1] : std::string();
-  return "Zeile " + std::to_string(n) + ": " + txt::quoted(line) +
-         " hat keinen Tabulator und wird beim n\xe4"
-         "chsten Speichern weggelassen";
+void linesWithoutTab(const std::string& bytes, const std::vector<std::size_t>& lines, std::size_t before,
+                     Report& report) {
+  if (lines.empty()) return;
+  txt::Reader in(bytes);
+  std::string line;
+  auto next = lines.begin();
+  for (std::size_t n = 1; next != lines.end() && in.more() && in.line(line); ++n) {
+    if (n != *next) continue;
+    const std::size_t at = n + before;
+    report.at(at, "Zeile " + std::to_string(at) + ": " + txt::quoted(line) +
+                      " hat keinen Tabulator und wird beim n\xe4"
+                      "chsten Speichern weggelassen");
+    ++next;
+  }
+}
+
+txt::Status atLine(const txt::Status& status, std::size_t before) {
+  if (status.ok() || status.line == 0 || before == 0) return status;
+  // "Zeile 7: why"
+  const std::size_t colon = status.error.find(": ");
+  const std::string why = colon == std::string::npos ? status.error : status.error.substr(colon + 2);
+  return txt::Status::FailAt(status.line + before, why);
+}
+
+void inPieces(const std::string& bytes, bool countLine,
+              const std::function<void(const std::string& piece, std::size_t before)>& each) {
+  constexpr std::size_t kPiece = std::size_t{1} << 20;
+  std::size_t start = 0, before = 0;
+  do {
+    std::size_t end = bytes.size();
+    if (end - start > kPiece) {
+      const std::size_t lineEnd = bytes.find('\n', start + kPiece);
+      if (lineEnd != std::string::npos) end = lineEnd + 1;
+    }
+    const bool repeatCount = countLine && start > 0;
+    std::string piece = repeatCount ? "\r\n" : "";
+    piece.append(bytes, start, end - start);
+    each(piece, repeatCount ? before - 1 : before);
+    before += static_cast<std::size_t>(std::count(bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                                                  bytes.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
+    start = end;
+  } while (start < bytes.size());
 }
 
 const std::vector<FileKind>& fileKinds() {
@@ -123,21 +177,66 @@ const std::vector<FileKind>& fileKinds() {
   return kinds;
 }
 
-std::vector<Finding> checkInstallation(plat::FileSystem& fs, const Installation& where) {
-  std::vector<Finding> findings;
-  for (const FileKind& kind : fileKinds()) {
-    for (const std::string& file : kind.files) {
-      const std::string path = where.installDir + file;
-      if (!plat::FileExists(fs, path)) continue;
-      Report report(file, findings);
-      std::string bytes;
-      if (txt::Status read = fs.readAll(path, bytes); !read.ok()) {
-        report.at(0, "nicht lesbar");
-        continue;
-      }
-      kind.check(bytes, report);
-    }
+bool holdsSettings(const Installation& where) {
+  for (const FileKind& kind : fileKinds())
+    for (const std::string& file : kind.files)
+      if (entryAt(where.installDir + file) != Entry::Missing) return true;
+  return false;
+}
+
+namespace {
+
+std::string unread(const ReadOutcome& read) {
+  switch (read.state) {
+    case ReadOutcome::Folder: return "ist ein Ordner, keine Datei";
+    case ReadOutcome::NotAFile:
+      return "ist keine gew\xf6hnliche Datei (etwa ein FIFO oder ein Ger\xe4t) und wird nicht gelesen";
+    case ReadOutcome::TooLarge:
+      return "ist gr\xf6\xdf"
+             "er als " +
+             std::to_string(kMaxSettingsBytes >> 20) + " MiB und wird nicht gelesen";
+    default: return "nicht lesbar (" + read.why + ")";
   }
+}
+
+// One file: read once, checked by its kind. Whatever goes wrong is a
+// finding for this file.
+void checkFile(const FileKind& kind, const std::string& file, Known& known, std::vector<Finding>& findings) {
+  Report report(file, findings, &known);
+  auto noList = [&] {
+    if (kind.fills != nullptr) known.*kind.fills = std::nullopt;
+  };
+  try {
+    std::string bytes;
+    const ReadOutcome read = readSettingsFile(known.installDir + file, bytes);
+    if (read.state == ReadOutcome::Missing) return;
+    if (read.state != ReadOutcome::Ok) {
+      noList();
+      report.at(0, unread(read));
+      return;
+    }
+    kind.check(bytes, report);
+  } catch (const std::bad_alloc&) {
+    noList();
+    report.at(0,
+              "zu wenig Speicher, um die Datei zu pr\xfc"
+              "fen");
+  } catch (const std::exception& e) {
+    noList();
+    report.at(0, std::string("nicht pr\xfc"
+                             "fbar (") +
+                     e.what() + ")");
+  }
+  report.finish();
+}
+
+}  // namespace
+
+std::vector<Finding> checkInstallation(const Installation& where) {
+  std::vector<Finding> findings;
+  Known known{where.installDir, std::set<std::string>(), std::set<std::string>(), std::set<std::string>()};
+  for (const FileKind& kind : fileKinds())
+    for (const std::string& file : kind.files) checkFile(kind, file, known, findings);
   return findings;
 }
 

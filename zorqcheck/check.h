@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,11 +27,25 @@ struct Finding {
 // line. Windows-1252, like the values it quotes.
 std::string findingLine(const Finding& finding);
 
+// What the files checked so far tell about the installation, for the files
+// that name it. A list is empty when its file does not exist, and nothing
+// when the file could not be read whole: nothing is then found against it.
+struct Known {
+  std::string installDir;                         // ends with "\" or, natively, "/"
+  std::optional<std::set<std::string>> netBoxes;  // of netz.dat, in upper case
+  std::optional<std::set<std::string>> groups;    // of gruppen.dat
+  std::optional<std::set<std::string>> users;     // of user.dat, as the user picker lists them
+};
+
 // What is found in one file of one kind. The check functions of the kinds
-// report through it.
+// report through it. Of one file at most kMaxFindingsPerFile are told, then
+// how many more there were.
 class Report {
  public:
-  Report(std::string file, std::vector<Finding>& out) : file_(std::move(file)), out_(out) {}
+  static constexpr std::size_t kMaxFindingsPerFile = 100;
+
+  Report(std::string file, std::vector<Finding>& out, Known* known = nullptr)
+      : file_(std::move(file)), out_(out), known_(known) {}
 
   // A loader's status: a failure is one finding at its line. True when the
   // file loaded.
@@ -41,10 +57,29 @@ class Report {
   // of its letters differ; lines the save would leave out are told once.
   void rewritten(const std::string& before, const std::string& after, std::size_t firstLine = 1,
                  std::size_t lastLine = static_cast<std::size_t>(-1));
+  // The findings beyond the first kMaxFindingsPerFile, as one more.
+  void finish();
+
+  // What other files tell; nothing outside an installation's check.
+  Known* known() { return known_; }
+
+  // References, each a finding when what it names is missing. A net box is
+  // compared without regard to case; an empty group is "no group".
+  void netBox(std::size_t line, std::string_view name);
+  void group(std::size_t line, std::string_view name);
+  void user(std::size_t line, std::string_view name);
+  // Paths are looked up only where that can be told (files.h).
+  void folder(std::size_t line, const std::string& path);
+  void file(std::size_t line, const std::string& path);
+  // The program of a DOS command line: its first word. A bare name may be
+  // found on the search path and is not looked up.
+  void program(std::size_t line, const std::string& commandLine);
 
  private:
   std::string file_;
   std::vector<Finding>& out_;
+  Known* known_;
+  std::size_t told_ = 0, more_ = 0;
 };
 
 // One kind of settings file: the names it may have (relative to the
@@ -53,13 +88,22 @@ class Report {
 struct FileKind {
   std::vector<std::string> files;
   std::function<void(const std::string& bytes, Report& report)> check;
+  // The list of Known that the file gives, if any: it is nothing when the
+  // file cannot be read.
+  std::optional<std::set<std::string>> Known::*fills = nullptr;
 };
 
 // Every kind the editor reads, in the order they are checked.
 const std::vector<FileKind>& fileKinds();
 
-// The files of the installation, kind after kind.
-std::vector<Finding> checkInstallation(plat::FileSystem& fs, const zorq::Installation& where);
+// Whether the installation folder holds any settings at all: a settings
+// folder "daten", or any file of the kinds. Without them there is nothing to check.
+bool holdsSettings(const zorq::Installation& where);
+
+// The files of the installation, kind after kind; the files that others
+// name come first. A file that cannot be read or checked (not an ordinary
+// file, too large, out of memory) is one finding; nothing throws.
+std::vector<Finding> checkInstallation(const zorq::Installation& where);
 
 // zorq.ini, read as the editor reads it: an installation folder that does
 // not exist or does not end with "\" (every path would be formed wrongly),

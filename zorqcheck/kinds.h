@@ -2,6 +2,8 @@
 // headers cannot all be included into one file.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,9 +18,23 @@ std::string settingsFile(const std::string& name);
 std::vector<std::string> perNetwork(const std::string& name);
 
 // "Zeile 7: \"...\" hat keinen Tabulator und wird beim nächsten Speichern
-// weggelassen", for line n of a file whose lines are a name, a TAB and a
-// value.
-std::string lineWithoutTab(const std::string& bytes, std::size_t n);
+// weggelassen" for each of the lines (ascending, from 1) of bytes, a piece
+// of a file that has before lines ahead of it.
+void linesWithoutTab(const std::string& bytes, const std::vector<std::size_t>& lines, std::size_t before,
+                     Report& report);
+
+// A file in pieces of whole lines, about a megabyte each, for the loaders
+// whose lines stand on their own: their lists then never hold more than a
+// piece's lines. each gets a piece and the number of lines of the file
+// ahead of it. With countLine, every piece after the first starts with an
+// empty line of its own, standing for the count line the loader skips
+// (before then counts one line less).
+void inPieces(const std::string& bytes, bool countLine,
+              const std::function<void(const std::string& piece, std::size_t before)>& each);
+
+// A loader's failure in a piece as the failure in the whole file: its line
+// moved on by before.
+txt::Status atLine(const txt::Status& status, std::size_t before);
 
 void addCoreKinds(std::vector<FileKind>& kinds);
 void addCommandKinds(std::vector<FileKind>& kinds);

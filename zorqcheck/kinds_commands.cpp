@@ -14,7 +14,10 @@ void commandLevels(const std::string& bytes, Report& report) {
 
 void commandGroups(const std::string& bytes, Report& report) {
   zorq::CommandGroups groups{};
-  if (report.loaded(zorq::readGroups(bytes, groups))) report.rewritten(bytes, zorq::groupBytes(groups));
+  if (!report.loaded(zorq::readGroups(bytes, groups))) return;
+  report.rewritten(bytes, zorq::groupBytes(groups));
+  // Line i + 1: the group of command i, empty for none.
+  for (std::size_t i = 0; i < groups.size(); ++i) report.group(i + 1, groups[i]);
 }
 
 void languageHead(const std::string& bytes, Report& report) {

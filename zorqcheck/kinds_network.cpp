@@ -5,6 +5,8 @@
 #include "network/netzpar.h"
 #include "network/packer.h"
 #include "network/routing.h"
+#include "text/cp1252.h"
+#include "text/numbers.h"
 
 namespace zorqcheck {
 
@@ -12,16 +14,28 @@ namespace {
 
 void netParameters(const std::string& bytes, Report& report) {
   zorq::NetParameters values;
-  if (report.loaded(zorq::readNetParameters(bytes, values)))
-    report.rewritten(bytes, zorq::netParameterBytes(values));
+  if (!report.loaded(zorq::readNetParameters(bytes, values))) return;
+  report.rewritten(bytes, zorq::netParameterBytes(values));
+  report.group(25, values.group);
 }
 
+// Each route goes over a box of netz.dat. The lines without a tab are no
+// routes, so the routes' lines are counted past them.
 void routing(const std::string& bytes, Report& report) {
-  std::vector<std::size_t> withoutTab;
-  txt::Status status;
-  zorq::parseRoutes(bytes, &withoutTab, &status);
-  for (std::size_t n : withoutTab) report.at(n, lineWithoutTab(bytes, n));
-  report.loaded(status);
+  inPieces(bytes, true, [&](const std::string& piece, std::size_t before) {
+    std::vector<std::size_t> withoutTab;
+    txt::Status status;
+    const std::vector<zorq::Route> routes = zorq::parseRoutes(piece, &withoutTab, &status);
+    linesWithoutTab(piece, withoutTab, before, report);
+    report.loaded(atLine(status, before));
+    std::size_t line = 1;
+    auto skipped = withoutTab.begin();
+    for (const zorq::Route& route : routes) {
+      ++line;
+      while (skipped != withoutTab.end() && *skipped == line) ++line, ++skipped;
+      report.netBox(line + before, route.route);
+    }
+  });
 }
 
 void packers(const std::string& bytes, Report& report) {
@@ -37,12 +51,22 @@ void packerLists(const std::string& bytes, Report& report) {
     report.rewritten(bytes, zorq::packerListBytes(records));
 }
 
-void netBoxes(const std::string& bytes, Report& report) { report.loaded(zorq::parseNetBoxes(bytes).status); }
+void netBoxes(const std::string& bytes, Report& report) {
+  zorq::NetBoxes boxes = zorq::parseNetBoxes(bytes);
+  const bool loaded = report.loaded(boxes.status);
+  if (report.known() == nullptr) return;
+  if (!loaded) {
+    report.known()->netBoxes = std::nullopt;
+    return;
+  }
+  std::set<std::string>& names = report.known()->netBoxes.emplace();
+  for (const std::string& name : boxes.names) names.insert(txt::upper1252(txt::trimBlanks(name)));
+}
 
 }  // namespace
 
 void addNetworkKinds(std::vector<FileKind>& kinds) {
-  kinds.push_back({{settingsFile(zorq::kNetBoxFile)}, netBoxes});
+  kinds.push_back({{settingsFile(zorq::kNetBoxFile)}, netBoxes, &Known::netBoxes});
   kinds.push_back({{settingsFile(zorq::kNetParameterFile)}, netParameters});
   kinds.push_back({{settingsFile(zorq::kRoutingFile)}, routing});
   kinds.push_back({{settingsFile(zorq::kPackerFile)}, packers});

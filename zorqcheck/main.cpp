@@ -5,12 +5,16 @@
 // takes the one zorq.ini in the Windows folder names, as the editor does
 // (on Windows only). Exit status: 0 nothing found, 1 problems found, 2 the
 // check could not run. --quiet prints only the number of problems.
+#include <csignal>
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "check.h"
+#include "files.h"
 #include "core/installation.h"
 #include "platform/filesystem.h"
 #include "text/cp1252.h"
@@ -36,8 +40,9 @@ constexpr const char* kUsage =
 // Text of the program and the files is Windows-1252. A Windows console is
 // written in UTF-16, so that umlauts show whatever its code page; anything
 // else (a file, a pipe) gets the bytes as they are. Elsewhere the output is
-// UTF-8.
-void write(std::FILE* stream, const std::string& text) {
+// UTF-8. False when not all of it could be written (a full disk, a closed
+// pipe).
+bool write(std::FILE* stream, const std::string& text) {
 #ifdef _WIN32
   HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
   DWORD mode = 0;
@@ -45,14 +50,15 @@ void write(std::FILE* stream, const std::string& text) {
     std::fflush(stream);
     std::u16string wide = txt::toUtf16(text);
     DWORD written = 0;
-    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    return;
+    return wide.empty() ||
+           (WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) &&
+            written == wide.size());
   }
-  std::fwrite(text.data(), 1, text.size(), stream);
+  const std::string& bytes = text;
 #else
-  const std::string utf8 = zorqcheck::utf8Of(text);
-  std::fwrite(utf8.data(), 1, utf8.size(), stream);
+  const std::string bytes = zorqcheck::utf8Of(text);
 #endif
+  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() && std::fflush(stream) == 0;
 }
 
 int cannotRun(const std::string& why) {
@@ -60,9 +66,34 @@ int cannotRun(const std::string& why) {
   return kCannotRun;
 }
 
+int check(int argc, char** argv);
+
 }  // namespace
 
+// Nothing leaves the program but its exit status: whatever goes wrong
+// outside one file's check means that no check was made.
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // A drive that is not ready is a path not found, not a question.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+#else
+  // A closed pipe is a failing write, not the end of the program.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
+  try {
+    return check(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return cannotRun("zu wenig Speicher");
+  } catch (const std::exception& e) {
+    return cannotRun(e.what());
+  } catch (...) {
+    return cannotRun("unbekannter Fehler");
+  }
+}
+
+namespace {
+
+int check(int argc, char** argv) {
   bool quiet = false;
   std::vector<std::string> folders;
   for (int i = 1; i < argc; ++i) {
@@ -84,26 +115,24 @@ int main(int argc, char** argv) {
     return cannotRun("nur ein Installationsordner, bitte");
   }
 
-  plat::FileSystem& fs = plat::localFileSystem();
   zorq::Installation where;
   std::vector<zorqcheck::Finding> findings;
   if (!folders.empty()) {
     where.installDir = folders.front();
     if (where.installDir.empty()) return cannotRun("der Installationsordner ist leer");
     if (where.installDir.back() != '\\' && where.installDir.back() != '/') where.installDir += '\\';
-    plat::FileInfo folder = fs.info(where.installDir);
-    if (!folder.exists || !folder.directory)
+    if (zorqcheck::entryAt(where.installDir) != zorqcheck::Entry::Folder)
       return cannotRun("der Ordner \"" + folders.front() + "\" existiert nicht");
   } else {
 #ifdef _WIN32
     where.windowsDir = plat::localSystem().windowsDirectory();
     std::string bytes;
-    if (!plat::FileExists(fs, where.iniPath()) || !fs.readAll(where.iniPath(), bytes).ok())
+    if (zorqcheck::readSettingsFile(where.iniPath(), bytes).state != zorqcheck::ReadOutcome::Ok)
       return cannotRun("ZORQ.INI fehlt, Installation fehlerhaft (" + where.iniPath() + ")");
     where.installDir = zorq::parseIni(bytes).installDir;
-    findings = zorqcheck::checkIni(fs, bytes);
-    plat::FileInfo folder = fs.info(where.installDir);
-    if (where.installDir.empty() || !folder.exists || !folder.directory) where.installDir.clear();
+    findings = zorqcheck::checkIni(plat::localFileSystem(), bytes);
+    if (where.installDir.empty() || zorqcheck::entryAt(where.installDir) != zorqcheck::Entry::Folder)
+      where.installDir.clear();
     if (!where.installDir.empty() && where.installDir.back() != '\\') where.installDir += '\\';
 #else
     write(stderr, kUsage);
@@ -112,16 +141,21 @@ int main(int argc, char** argv) {
   }
 
   if (!where.installDir.empty()) {
-    std::vector<zorqcheck::Finding> files = zorqcheck::checkInstallation(fs, where);
+    if (!zorqcheck::holdsSettings(where))
+      return cannotRun("in \"" + where.installDir +
+                       "\" liegen keine Einstellungsdateien (daten\\ fehlt oder ist leer)");
+    std::vector<zorqcheck::Finding> files = zorqcheck::checkInstallation(where);
     findings.insert(findings.end(), files.begin(), files.end());
   }
 
+  std::string out;
   if (quiet) {
-    write(stdout, std::to_string(findings.size()) + "\n");
+    out = std::to_string(findings.size()) + "\n";
   } else {
-    std::string out;
     for (const zorqcheck::Finding& finding : findings) out += zorqcheck::findingLine(finding) + "\n";
-    write(stdout, out);
   }
+  if (!write(stdout, out)) return cannotRun("der Bericht kann nicht geschrieben werden");
   return findings.empty() ? kNothingFound : kFound;
 }
+
+}  // namespace

@@ -436,7 +436,7 @@ def zusatz_dat():
         "Brettpflege\t" + INST + "TOOLS\\BRETTPFL.EXE -ALT 30",
         "Userliste drucken\t" + INST + "TOOLS\\ULISTE.EXE /DRUCK",
         "Gebührenzähler\t" + INST + "TOOLS\\GEBUEHR.EXE",
-        "Virenprüfung Upload\tC:\\TOOLS\\SCAN.EXE " + INST + "UPLOAD\\*.*",
+        "Virenprüfung Upload\t" + INST + "TOOLS\\SCAN.EXE " + INST + "UPLOAD\\*.*",
     ])
 
 
@@ -571,7 +571,7 @@ BATCH_FILES = {
     "login.bat": ["#" + INST + "TOOLS\\BULLETIN.EXE $PO $US"],
     "prelog.bat": ["!" + INST + "TOOLS\\ZAEHLER.EXE ZEIT $US $RZ"],
     "postlog.bat": ["!" + INST + "TOOLS\\PROTOKOL.EXE $PO"],
-    "upload.bat": ["!C:\\TOOLS\\SCAN.EXE $PA"],
+    "upload.bat": ["!" + INST + "TOOLS\\SCAN.EXE $PA"],
     "vorlogin.bat": ["!" + INST + "TOOLS\\SPERRE.EXE $PO"],
     "sorter.bat": ["!" + INST + "TOOLS\\PUFFCHK.EXE"],
     "sortmaps.bat": ["!" + INST + "TOOLS\\MAPSVOR.EXE"],
@@ -589,6 +589,50 @@ def batch_files():
     """texte\\*.bat: the batch files the server runs."""
     for name, lines in BATCH_FILES.items():
         write_lines("texte/" + name, lines)
+
+
+# ------------------------------------------------- programs and folders
+
+# What the settings name below the installation directory, so that every
+# path they hold exists: stand-ins for the programs (empty files, they are
+# never run), the chat wave files (a tenth of a second of silence) and one
+# file in each data folder the settings point at.
+PROGRAMS = {
+    "TOOLS": ["BRETTPFL.EXE", "ULISTE.EXE", "GEBUEHR.EXE", "SCAN.EXE",
+              "FSUCHE.EXE", "ANTRAG.EXE", "ZAEHLER.EXE", "GASTLOG.EXE",
+              "BULLETIN.EXE", "PROTOKOL.EXE", "SPERRE.EXE", "PUFFCHK.EXE",
+              "MAPSVOR.EXE"],
+    "TUERE": ["SCHACH.EXE", "DRACHE.EXE"],
+}
+WAVES = ["GONG.WAV", "KLINGEL.WAV", "MOEWE.WAV", "HUPE.WAV"]
+FOLDER_NOTES = {
+    "UPLOAD": "Hierher legt der Server die Uploads der Anrufer.",
+    "DOWNLOAD": "Die Dateien, die Anrufer herunterladen können.",
+    "BRETTER": "Hier legt der Server neue Bretter an.",
+    "SICHERUNG": "Die sonntägliche Sicherung der Einstellungen (TOOLS\\SICHERN.BAT).",
+}
+
+
+def programs_and_folders():
+    for folder, names in PROGRAMS.items():
+        for name in names:
+            write_raw(folder + "/" + name, "")
+    write_lines("TOOLS/SICHERN.BAT", [
+        "@echo off",
+        "rem Sonntägliche Sicherung der Einstellungen",
+        "copy " + INST + "DATEN\\*.* " + INST + "SICHERUNG\\",
+    ])
+    import wave
+    for name in WAVES:
+        path = os.path.join(HERE, "WAVE", name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with wave.open(path, "wb") as w:
+            w.setnchannels(1)
+            w.setsampwidth(1)
+            w.setframerate(8000)
+            w.writeframes(bytes([128]) * 800)
+    for folder, note in FOLDER_NOTES.items():
+        write_lines(folder + "/LIESMICH.TXT", [note])
 
 
 def main():
@@ -616,6 +660,7 @@ def main():
     languages()
     box_texts()
     batch_files()
+    programs_and_folders()
 
 
 if __name__ == "__main__":
