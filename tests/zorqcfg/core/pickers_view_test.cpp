@@ -37,17 +37,6 @@ void holdFocus(HWND dialog, int id) {
   ASSERT_EQ(GetFocus(), control);
 }
 
-// A key pressed in a control of a dialog, through the dialog's keyboard
-// handling as the message loop would.
-void pressKey(HWND dialog, HWND control, WPARAM key) {
-  MSG msg{control, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-  if (!IsDialogMessageW(dialog, &msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  pump();
-}
-
 // A picker the play left open would wait for ever: close it a little later,
 // unless it has closed by then.
 void CALLBACK closeLeftOpen(HWND dialog, UINT, UINT_PTR id, DWORD) {

@@ -67,6 +67,29 @@ TEST(PortChooser, AnswersThePortPressedOrMinusOneOnAbbruch) {
   EXPECT_EQ(run(closed, [](HWND d) { SendMessageW(d, WM_CLOSE, 0, 0); }), -1);
 }
 
+// Enter presses the focused button, the one focused since the chooser
+// opened or one given the focus; a chooser left open fails in run().
+TEST(PortChooser, EnterPressesTheFocusedButton) {
+  const struct {
+    int focus, expectedFocus, port;
+  } rows[] = {
+      {0, IDB_FRMPORT_PORT + 0, 0},
+      {IDB_FRMPORT_PORT + 3, IDB_FRMPORT_PORT + 3, 3},
+      {IDB_FRMPORT_ABBRUCH, IDB_FRMPORT_ABBRUCH, -1},
+  };
+  for (const auto& row : rows) {
+    zorq::frmport chooser;
+    EXPECT_EQ(run(chooser,
+                  [&](HWND d) {
+                    if (row.focus != 0) SetFocus(GetDlgItem(d, row.focus));
+                    HWND focused = focusedIn(d);
+                    EXPECT_EQ(GetDlgCtrlID(focused), row.expectedFocus);
+                    pressKey(d, focused, VK_RETURN);
+                  }),
+              row.port);
+  }
+}
+
 TEST(PortChooser, GoesOnToTheChainOnlyAfterAPortAndOnlyOnceItHasClosed) {
   std::vector<int> chained;
   HWND chooserWindow = nullptr;
