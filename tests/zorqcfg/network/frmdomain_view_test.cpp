@@ -102,9 +102,26 @@ TEST_F(RoutingView, NeuAppendsASelectedRowAndLoeschenSelectsTheFirst) {
   for (int i = 0; i < 3; ++i) click(d(), IDB_FRMDOMAIN_LOESCHEN);
   EXPECT_TRUE(column(kRecipient).empty());
   EXPECT_EQ(row(), -1);
-  type(d(), IDE_FRMDOMAIN_FIELD + kRecipient, "ins leere");  // no row to take it
+  for (int c = 0; c < 3; ++c)
+    EXPECT_FALSE(isEnabled(d(), IDE_FRMDOMAIN_FIELD + c)) << c;  // no row to take it
   click(d(), IDB_FRMDOMAIN_OK);
   EXPECT_EQ(file(), " 0\r\n");
+}
+
+// The fields take input only while a row is selected: not without a file,
+// nor when the file holds no route.
+TEST_F(RoutingView, WithoutASelectedRowTheFieldsTakeNoInput) {
+  const struct {
+    const char* file;
+    bool enabled;
+  } rows[] = {{"", false}, {" 1\r\nfido.de\tFIDOGATE\r\n", true}, {" 1\r\nohne Tab\r\n", false}};
+  for (const auto& r : rows) {
+    if (*r.file != '\0') dir.write("daten\\routing.txt", r.file);
+    open();
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(isEnabled(d(), IDE_FRMDOMAIN_FIELD + c), r.enabled) << r.file;
+  }
+  click(d(), IDB_FRMDOMAIN_NEU);
+  for (int c = 0; c < 3; ++c) EXPECT_TRUE(isEnabled(d(), IDE_FRMDOMAIN_FIELD + c));
 }
 
 TEST_F(RoutingView, WahlPutsTheChosenBoxIntoTheRouteAndACancelChangesNothing) {

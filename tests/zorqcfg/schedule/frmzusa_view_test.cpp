@@ -84,6 +84,26 @@ TEST_F(ManagerView, WahlTakesThePathOfAnyFileAndLoeschenEmptiesTheList) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
+// "Name" and "Aufruf" take input only while a tool is selected.
+TEST_F(ManagerView, WithoutASelectedToolTheFieldsTakeNoInput) {
+  const struct {
+    const char* file;
+    bool enabled;
+  } rows[] = {{nullptr, false}, {"ohne Tab\r\n", false}, {"Brettpflege\tC:\\B.EXE\r\n", true}};
+  for (const auto& r : rows) {
+    if (r.file != nullptr) dir.write("zusatz.dat", r.file);
+    open();
+    EXPECT_EQ(isEnabled(d, IDE_FRMZUSA_NAME), r.enabled);
+    EXPECT_EQ(isEnabled(d, IDE_FRMZUSA_AUFRUF), r.enabled);
+  }
+  click(d, IDB_FRMZUSA_LOESCHEN);  // the last tool
+  EXPECT_FALSE(isEnabled(d, IDE_FRMZUSA_NAME));
+  EXPECT_FALSE(isEnabled(d, IDE_FRMZUSA_AUFRUF));
+  click(d, IDB_FRMZUSA_NEU);
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZUSA_NAME));
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZUSA_AUFRUF));
+}
+
 TEST_F(ManagerView, AnUnreadableFileIsToldAndKeptAsBackupOnOk) {
   dir.write("zusatz.dat", "Brettpflege\tC:\\B.EXE\r\n");
   // Held open by another program that shares nothing: there, but unreadable.
