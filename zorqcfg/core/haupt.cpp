@@ -28,8 +28,11 @@ int position(HWND bar) { return static_cast<int>(SendMessageW(bar, TBM_GETPOS, 0
 
 // The access key of each dialog button, in the order of the button table:
 // the letter of its caption that is underlined. Together with "Abbruch",
-// "Ende" and the two check boxes each letter stands once in the window.
-constexpr char kDialogButtonKeys[kDialogButtonCount + 1] = "BhCDxMNPSirTVZFlg";
+// "Ende", the two check boxes and the labels of the fields each key stands
+// once in the window ("f\xfcr" leaves v to "Server", and l to "Uploadpfad").
+constexpr char kDialogButtonKeys[kDialogButtonCount + 1] =
+    "BhCDxMNPSirT\xfc"
+    "ZFvg";
 
 std::string withAccessKey(const std::string& caption, char key) {
   std::string shown;
