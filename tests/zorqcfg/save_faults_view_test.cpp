@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_buttons.h"
 #include "commands/frmprbefehle.h"
 #include "commands/view_context.h"
 #include "core/haupt.h"
@@ -106,7 +107,9 @@ const std::vector<SaveCase>& saveCases() {
         "Kein Kommentar"}},
       {"Ende",
        {"zorq.ini", "daten\\main.txt"},
-       [](zorq::Context& ctx) { return std::make_unique<zorq::haupt>(ctx, zorq::StartState{}); },
+       [](zorq::Context& ctx) {
+         return std::make_unique<zorq::haupt>(ctx, zorq::StartState{}, zorq::dialogButtons());
+       },
        {"Boxname", "Neue Box"},
        "Ende"},
   };

@@ -10,12 +10,13 @@
 #include <cstdlib>
 #include <deque>
 
+#include "app/dialog_buttons.h"
+#include "app/pickers_win32.h"
 #include "commands/frmprbefehle_ids.h"
 #include "core/frmselgru_ids.h"
 #include "core/frmselus_ids.h"
 #include "core/haupt_ids.h"
 #include "core/main_settings.h"
-#include "core/pickers_win32.h"
 #include "fake_system.h"
 #include "fake_ui.h"
 #include "commands/view_context.h"
