@@ -26,7 +26,7 @@
 
 #include "app/dialog_buttons.h"
 #include "commands/frmprbefehle.h"
-#include "commands/view_context.h"
+#include "view_context.h"
 #include "core/haupt.h"
 #include "core/main_settings.h"
 #include "faulty_fs.h"

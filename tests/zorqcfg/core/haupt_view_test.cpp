@@ -19,7 +19,7 @@
 #include "core/main_settings.h"
 #include "fake_system.h"
 #include "fake_ui.h"
-#include "commands/view_context.h"
+#include "view_context.h"
 #include "faulty_fs.h"
 #include "temp_dir.h"
 #include "win32/view_driver.h"

@@ -13,7 +13,7 @@
 #include "app/dialog_buttons.h"
 #include "commands/frmalias.h"
 #include "commands/frmprbefehle.h"
-#include "commands/view_context.h"
+#include "view_context.h"
 #include "core/frmdir.h"
 #include "core/frmfile.h"
 #include "core/frmselgru.h"

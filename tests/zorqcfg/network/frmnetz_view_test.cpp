@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "commands/view_context.h"
+#include "view_context.h"
 #include "network/frmnetz_ids.h"
 #include "win32/view_driver.h"
 #include "win32/window_checks.h"

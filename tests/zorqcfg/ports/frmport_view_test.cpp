@@ -8,24 +8,16 @@
 #include <vector>
 
 #include "ports/frmport_ids.h"
+#include "win32/modal_script.h"
 #include "win32/view_driver.h"
 
 namespace {
 
 using namespace testing_support;
 
-void CALLBACK closeLeftOpen(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  ADD_FAILURE() << "the chooser is still open";
-  EndDialog(dialog, IDCANCEL);
-}
-
 // Shows the chooser modally; play drives it from inside its modal loop.
 int run(zorq::frmport& chooser, std::function<void(HWND)> play) {
-  BoxAnswerer answerer({}, [&](HWND dialog) {
-    play(dialog);
-    SetTimer(dialog, 0x7A12, 3000, closeLeftOpen);
-  });
+  ModalScript script({std::move(play)});
   chooser.DoModal(nullptr);
   return chooser.portnr();
 }
@@ -68,7 +60,7 @@ TEST(PortChooser, AnswersThePortPressedOrMinusOneOnAbbruch) {
 }
 
 // Enter presses the focused button, the one focused since the chooser
-// opened or one given the focus; a chooser left open fails in run().
+// opened or one given the focus; a chooser left open fails.
 TEST(PortChooser, EnterPressesTheFocusedButton) {
   const struct {
     int focus, expectedFocus, port;

@@ -11,14 +11,15 @@
 #include "schedule/frmzeit_ids.h"
 #include "schedule/janus2_ids.h"
 #include "schedule/zeit.h"
-#include "schedule_context.h"
+#include "view_context.h"
+#include "win32/modal_script.h"
 
 namespace {
 
 using namespace testing_support;
 using Strings = std::vector<std::string>;
 
-struct EditorView : ::testing::Test, ScheduleContext {
+struct EditorView : ::testing::Test, ViewContext {
   std::unique_ptr<zorq::frmzeit> dialog;
   HWND d = nullptr;
 

@@ -7,14 +7,15 @@
 #include <memory>
 
 #include "schedule/frmzusa_ids.h"
-#include "schedule_context.h"
+#include "view_context.h"
+#include "win32/modal_script.h"
 
 namespace {
 
 using namespace testing_support;
 using Strings = std::vector<std::string>;
 
-struct ManagerView : ::testing::Test, ScheduleContext {
+struct ManagerView : ::testing::Test, ViewContext {
   std::unique_ptr<zorq::frmzusa> dialog;
   HWND d = nullptr;
 

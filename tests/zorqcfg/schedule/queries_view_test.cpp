@@ -10,7 +10,8 @@
 #include "schedule/frmwoch_ids.h"
 #include "schedule/janus2.h"
 #include "schedule/janus2_ids.h"
-#include "schedule_context.h"
+#include "view_context.h"
+#include "win32/modal_script.h"
 
 namespace {
 

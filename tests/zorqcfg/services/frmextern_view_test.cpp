@@ -24,7 +24,7 @@ struct ExternView : ServicesView {
   HWND d = nullptr;
 
   HWND open() {
-    dialog = std::make_unique<zorq::frmextern>(services);
+    dialog = std::make_unique<zorq::frmextern>(ctx);
     EXPECT_TRUE(dialog->Create(nullptr));
     pump();
     d = dialog->hwnd();
@@ -103,37 +103,37 @@ TEST_F(ExternView, LoeschenAnsweredNoKeepsAllAndTheLastEntryGoneDisablesTheField
 TEST_F(ExternView, AliasPutsTheCommandOrTheTextToShowIntoAufruf) {
   dir.write("daten\\extern.dat", kSchach);
   open();
-  picks.commands = {"Lesen"};
+  pickers.commands = {"Lesen"};
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#Lesen");
-  EXPECT_TRUE(picks.masks.empty());
+  EXPECT_TRUE(pickers.masks.empty());
 
-  picks.commands = {"SHOW"};
-  picks.files = {"C:\\BOX\\TEXTE\\REGELN.TXT"};
+  pickers.commands = {"SHOW"};
+  pickers.files = {"C:\\BOX\\TEXTE\\REGELN.TXT"};
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#SHOW C:\\BOX\\TEXTE\\REGELN.TXT");
-  EXPECT_EQ(picks.masks, std::vector<std::string>{""});
+  EXPECT_EQ(pickers.masks, std::vector<std::string>{""});
 
-  picks.commands = {"SHOW"};  // the file picker cancelled
+  pickers.commands = {"SHOW"};  // the file picker cancelled
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#SHOW");
 
-  picks.commands = {""};  // the command picker cancelled
+  pickers.commands = {""};  // the command picker cancelled
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#SHOW");
-  EXPECT_EQ(picks.commandCalls, 4);
+  EXPECT_EQ(pickers.commandCalls, 4);
 }
 
 TEST_F(ExternView, TheFileAndGroupButtonsFillTheirFieldsUnlessCancelled) {
   dir.write("daten\\extern.dat", kSchach);
   open();
-  picks.files = {"C:\\TUERE\\DAME.EXE"};
+  pickers.files = {"C:\\TUERE\\DAME.EXE"};
   click(d, IDB_FRMEXTERN_DATEI);
   EXPECT_EQ(field("Aufruf"), "C:\\TUERE\\DAME.EXE");
   click(d, IDB_FRMEXTERN_DATEI);  // cancelled
   EXPECT_EQ(field("Aufruf"), "C:\\TUERE\\DAME.EXE");
 
-  picks.groups = {"@", "Mitglieder", ""};
+  pickers.groups = {"@", "Mitglieder", ""};
   click(d, IDB_FRMEXTERN_GRUPPE);
   EXPECT_EQ(field("Gruppe"), "Spieler");
   click(d, IDB_FRMEXTERN_GRUPPE);

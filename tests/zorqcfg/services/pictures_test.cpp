@@ -20,7 +20,7 @@ struct Screenshot : ServicesView {
   }
   template <class D>
   void picture(const char* name) {
-    D dialog(services);
+    D dialog(ctx);
     ASSERT_TRUE(dialog.Create(nullptr));
     captureIfAsked(dialog.hwnd(), name);
   }
