@@ -3,6 +3,8 @@
 // pickers, and the real files.
 #pragma once
 
+#include <string>
+
 #include "core/context.h"
 #include "core/main_settings.h"
 #include "fake_pickers.h"
@@ -22,6 +24,9 @@ struct ViewContext {
   zorq::Context ctx{where, settings, plat::localFileSystem(), system, ui, pickers};
 
   ViewContext() { plat::localFileSystem().makeDirectory(dir.path() + "daten"); }
+
+  // The bytes of a file of the settings folder.
+  std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
 };
 
 }  // namespace testing_support

@@ -11,7 +11,7 @@
 #include "schedule/frmzeit_ids.h"
 #include "schedule/janus2_ids.h"
 #include "schedule/zeit.h"
-#include "view_context.h"
+#include "win32/dialog_view.h"
 #include "win32/modal_script.h"
 
 namespace {
@@ -19,17 +19,10 @@ namespace {
 using namespace testing_support;
 using Strings = std::vector<std::string>;
 
-struct EditorView : ::testing::Test, ViewContext {
-  std::unique_ptr<zorq::frmzeit> dialog;
-  HWND d = nullptr;
-
+struct EditorView : DialogView<zorq::frmzeit> {
   HWND open(const std::string& zeit = {}) {
     if (!zeit.empty()) dir.write("daten\\zeit.txt", zeit);
-    dialog = std::make_unique<zorq::frmzeit>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
+    return DialogView::open();
   }
   Strings times() const { return listItems(d, IDL_FRMZEIT_ZEITEN); }
   Strings events() const { return listItems(d, IDL_FRMZEIT_EREIGNISSE); }

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "schedule/frmzusa_ids.h"
-#include "view_context.h"
+#include "win32/dialog_view.h"
 #include "win32/modal_script.h"
 
 namespace {
@@ -15,17 +15,7 @@ namespace {
 using namespace testing_support;
 using Strings = std::vector<std::string>;
 
-struct ManagerView : ::testing::Test, ViewContext {
-  std::unique_ptr<zorq::frmzusa> dialog;
-  HWND d = nullptr;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmzusa>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
-  }
+struct ManagerView : DialogView<zorq::frmzusa> {
   Strings names() const { return listItems(d, IDL_FRMZUSA_NAMEN); }
   Strings calls() const { return listItems(d, IDL_FRMZUSA_AUFRUFE); }
   int row(int list) const { return static_cast<int>(SendDlgItemMessageW(d, list, LB_GETCURSEL, 0, 0)); }

@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "services/frmchat_ids.h"
-#include "services_view.h"
+#include "win32/dialog_view.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -14,17 +15,7 @@ const std::string kWaves =
     "C:\\W\\GONG.WAV\r\nGong\r\nC:\\W\\KLINGEL.WAV\r\nT\xfcrklingel\r\n\r\n\r\n\r\n\r\nC:\\W\\HUPE."
     "WAV\r\nNebelhorn\r\n";
 
-struct ChatView : ServicesView {
-  std::unique_ptr<zorq::frmchat> dialog;
-  HWND d = nullptr;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmchat>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
-  }
+struct ChatView : DialogView<zorq::frmchat> {
   HWND switchBox(int n) const { return GetDlgItem(d, IDX_FRMCHAT_SWITCH + n - 1); }
   std::string switches() const {
     std::string out;

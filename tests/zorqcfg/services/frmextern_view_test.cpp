@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "services/frmextern_ids.h"
-#include "services_view.h"
+#include "win32/dialog_view.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -19,17 +20,7 @@ const std::string kSchach =
     "Schach\r\nGegen den Computer\r\nC:\\TUERE\\SCHACH.EXE $PO\r\nSpieler\r\n 16777738 \r\n";
 const std::string kPost = "Post\r\n\r\n#Lesen\r\n\r\n 0 \r\n";
 
-struct ExternView : ServicesView {
-  std::unique_ptr<zorq::frmextern> dialog;
-  HWND d = nullptr;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmextern>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
-  }
+struct ExternView : DialogView<zorq::frmextern> {
   std::string field(const std::string& label) const { return textOf(fieldOf(d, label)); }
   std::vector<std::string> rows() const { return listItems(d, IDL_FRMEXTERN_LIST); }
   int selectedRow() const {
