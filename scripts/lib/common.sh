@@ -77,10 +77,13 @@ ensure_prefix() {
 }
 
 # Wine's message-box buttons read "Ja" and "Nein" only under a German host
-# locale; it is made once if the machine lacks it.
+# locale; it is made once if the machine lacks it. It is made as a folder,
+# not into the locale archive: this shell looked at the archive when it
+# started and would not see a locale added there since, so setting LC_ALL
+# would warn "cannot change locale" on the first run.
 use_german_locale() {
   if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$'; then
-    localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
+    localedef --no-archive -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
   fi
   if locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$'; then
     export LC_ALL=de_DE.UTF-8

@@ -8,7 +8,7 @@
 
 #include "commands/frmprbefehle_ids.h"
 #include "core/frmselgru_ids.h"
-#include "e2e_util.h"
+#include "win32/e2e_util.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 
@@ -23,8 +23,8 @@ TEST(CommandEditorInTheProgram, ChangingTheLevelOfLesenRewritesOnlyItsLine) {
   const std::string levels = box.read("daten\\befehle.txt");
   const std::string groups = box.read("daten\\befgrup.txt");
 
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, editor = openFromMain(program, main, "Befehlseditor", "Befehlseditor");
+  EditorRun program;
+  HWND editor = program.open("Befehlseditor", "Befehlseditor");
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(program.fieldText(editor, "Lesen"), "10");
 
@@ -35,8 +35,7 @@ TEST(CommandEditorInTheProgram, ChangingTheLevelOfLesenRewritesOnlyItsLine) {
   EXPECT_EQ(box.read("daten\\befgrup.txt"), groups);
   EXPECT_FALSE(box.exists("daten\\befehle.txt.bak"));
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 // A damaged befehle.txt that the sysop made read-only: five times "OK" is
@@ -191,8 +190,8 @@ TEST(CommandEditorInTheProgram, TheMainWindowWaitsWhileTheGroupPickerIsShown) {
   DemoInstallation box;
   const std::string before = box.snapshot();
 
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, editor = openFromMain(program, main, "Befehlseditor", "Befehlseditor");
+  EditorRun program;
+  HWND editor = program.open("Befehlseditor", "Befehlseditor");
   ASSERT_NE(editor, nullptr);
   HWND groupButton = GetDlgItem(editor, IDB_FRMPRBEFEHLE_GRUPPE);
   PostMessageW(editor, WM_COMMAND, MAKEWPARAM(IDB_FRMPRBEFEHLE_GRUPPE, BN_CLICKED),
@@ -200,13 +199,13 @@ TEST(CommandEditorInTheProgram, TheMainWindowWaitsWhileTheGroupPickerIsShown) {
   HWND picker = program.waitWindow("Gruppe w\xe4hlen");
   ASSERT_NE(picker, nullptr);
 
-  EXPECT_FALSE(IsWindowEnabled(main));
+  EXPECT_FALSE(IsWindowEnabled(program.main));
   EXPECT_FALSE(IsWindowEnabled(editor));
-  EXPECT_FALSE(program.press(main, "Abbruch"));
-  EXPECT_FALSE(program.press(main, "Ende"));
-  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(program.press(program.main, "Abbruch"));
+  EXPECT_FALSE(program.press(program.main, "Ende"));
+  PostMessageW(program.main, WM_CLOSE, 0, 0);
   Sleep(500);
-  EXPECT_TRUE(IsWindow(main) && IsWindow(editor) && IsWindow(picker));
+  EXPECT_TRUE(IsWindow(program.main) && IsWindow(editor) && IsWindow(picker));
 
   HWND list = GetDlgItem(picker, IDL_FRMSELGRU_GROUPS);
   SendMessageW(list, LB_SETCURSEL, 1, 0);

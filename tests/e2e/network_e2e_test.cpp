@@ -2,7 +2,7 @@
 // played from outside.
 #include <gtest/gtest.h>
 
-#include "e2e_util.h"
+#include "win32/e2e_util.h"
 #include "network/frmbox_ids.h"
 #include "network/frmdomain_ids.h"
 #include "platform/win32/wide.h"
@@ -33,8 +33,8 @@ TEST(RoutingInTheProgram, ANewRouteTypedAndPickedFromTheNetBoxesIsWrittenInItsGr
             " 6\r\nt-online.de~nordlicht.luebeck.de\tWESTHOF\r\n*~nordlicht.fido.de\tFIDOGATE\r\n"
             "fido.de\tFIDOGATE\r\ncl-netz.de\tSUEDWIND\r\nkuestenfunk.zer\tK\xdcSTENFUNK\r\n*\tWESTHOF\r\n");
 
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, routing = openFromMain(program, main, "Domainrouting", "Domainrouting");
+  EditorRun program;
+  HWND routing = program.open("Domainrouting", "Domainrouting");
   ASSERT_NE(routing, nullptr);
   EXPECT_EQ(program.fieldText(routing, "&Domain"), "t-online.de");
 
@@ -60,8 +60,7 @@ TEST(RoutingInTheProgram, ANewRouteTypedAndPickedFromTheNetBoxesIsWrittenInItsGr
             "kuestenfunk.zer\tK\xdcSTENFUNK\r\n*\tWESTHOF\r\n");
   EXPECT_FALSE(box.exists("daten\\routing.txt.bak"));
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 }  // namespace

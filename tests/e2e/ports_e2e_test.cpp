@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "e2e_util.h"
+#include "win32/e2e_util.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 #include "win32/view_driver.h"
@@ -23,8 +23,8 @@ std::string lines(const std::vector<std::string>& all) {
 TEST(PortsInTheProgram, ModemparameterPort3WritesModem3Txt) {
   DemoInstallation box;
   const std::string port0 = box.read("daten\\modem.txt");
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, chooser = openFromMain(program, main, "Modemparameter", "Portwahl");
+  EditorRun program;
+  HWND chooser = program.open("Modemparameter", "Portwahl");
   ASSERT_NE(chooser, nullptr);
   ASSERT_TRUE(program.press(chooser, "Port 3"));
   HWND modem = program.waitWindow("Modemparameter");
@@ -50,15 +50,14 @@ TEST(PortsInTheProgram, ModemparameterPort3WritesModem3Txt) {
   EXPECT_EQ(box.read("daten\\modem.txt"), port0);
   EXPECT_FALSE(box.exists("daten\\modem3.txt.bak"));
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 TEST(PortsInTheProgram, StartparameterOfNetworkTwoWritesStart2DatAndEndeTheTable) {
   DemoInstallation box(true, 2);
   const std::string mainBefore = box.read("daten\\main.txt");
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, start = openFromMain(program, main, "Startparameter", "Startparameter");
+  EditorRun program;
+  HWND start = program.open("Startparameter", "Startparameter");
   ASSERT_NE(start, nullptr);
   ASSERT_TRUE(clickBox(findByText(start, "Port &4")));
   ASSERT_TRUE(program.press(start, "OK"));
@@ -70,7 +69,7 @@ TEST(PortsInTheProgram, StartparameterOfNetworkTwoWritesStart2DatAndEndeTheTable
                    " 2 ", " 1 ", " 1 ", " 0 ", " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 2 "}));
   EXPECT_FALSE(box.exists("daten\\start.dat.bak"));
 
-  ASSERT_TRUE(program.press(main, "Ende"));
+  ASSERT_TRUE(program.press(program.main, "Ende"));
   ASSERT_TRUE(program.waitExit().has_value());
   EXPECT_EQ(box.read("daten\\main.txt"), withLine(mainBefore, 19, " 1 "));
 }

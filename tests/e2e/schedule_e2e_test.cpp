@@ -2,7 +2,7 @@
 // with their small dialogs played from outside.
 #include <gtest/gtest.h>
 
-#include "e2e_util.h"
+#include "win32/e2e_util.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 #include "win32/view_driver.h"
@@ -16,8 +16,8 @@ TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOf
   const std::string before = box.read("daten\\zeit3.txt");
   const std::string network0 = box.read("daten\\zeit.txt");
 
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, editor = openFromMain(program, main, "Zeitplan", "Zeitplan");
+  EditorRun program;
+  HWND editor = program.open("Zeitplan", "Zeitplan");
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(program.fieldText(editor, "&Zeit"), "01:00");
 
@@ -56,17 +56,15 @@ TEST(ScheduleInTheProgram, ANetCallOfAJanus2BoxOnTwoDaysIsWrittenToTheScheduleOf
   EXPECT_EQ(box.read("daten\\zeit.txt"), network0);
   EXPECT_FALSE(box.exists("daten\\zeit3.txt.bak"));
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 TEST(ToolsManagerInTheProgram, ANewToolTypedInIsAddedWithItsCallInUpperCase) {
   DemoInstallation box;
   const std::string before = box.read("zusatz.dat");
 
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr,
-       manager = openFromMain(program, main, "Zusatztools im Server", "Zusatzprogramm-Manager");
+  EditorRun program;
+  HWND manager = program.open("Zusatztools im Server", "Zusatzprogramm-Manager");
   ASSERT_NE(manager, nullptr);
   EXPECT_EQ(program.fieldText(manager, "Na&me"), "Brettpflege");
 
@@ -78,8 +76,7 @@ TEST(ToolsManagerInTheProgram, ANewToolTypedInIsAddedWithItsCallInUpperCase) {
   ASSERT_TRUE(waitUntil([&] { return !IsWindow(manager); }));
   EXPECT_EQ(box.read("zusatz.dat"), before + "Packer\tC:\\TOOLS\\PACK.EXE -X\r\n");
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 }  // namespace

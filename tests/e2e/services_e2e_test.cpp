@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "e2e_util.h"
+#include "win32/e2e_util.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 #include "win32/view_driver.h"
@@ -20,8 +20,8 @@ TEST(ServicesInTheProgram, ANewExternalProgramWithAnAliasIsAppendedToExternDat) 
   DemoInstallation box;
   const std::string before = box.read("daten\\extern.dat");
 
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, editor = openFromMain(program, main, "externe Programme", "Externe Programme");
+  EditorRun program;
+  HWND editor = program.open("externe Programme", "Externe Programme");
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(program.fieldText(editor, "Name"), "Schach");
 
@@ -48,8 +48,7 @@ TEST(ServicesInTheProgram, ANewExternalProgramWithAnAliasIsAppendedToExternDat) 
       before + "Post lesen\r\nAlle neuen Briefe\r\n#Lesen\r\n\r\n-16776948 \r\n");  // 255 << 24 | 256 | 12
   EXPECT_FALSE(box.exists("daten\\extern.dat.bak"));
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 // The file picker opens in the program's own folder: the editor is started
@@ -62,8 +61,8 @@ TEST(ServicesInTheProgram, ChatrufSwitchesAndAWaveFileChosenWithAuswahlAreWritte
   ASSERT_TRUE(
       CopyFileW(plat::wide(zorqcfgExe()).c_str(), plat::wide(box.dir() + "zorqcfg.exe").c_str(), FALSE));
 
-  ExeRun program(box.dir() + "zorqcfg.exe");
-  HWND main = nullptr, chat = openFromMain(program, main, "Chatruf", "Chatruf");
+  EditorRun program(box.dir() + "zorqcfg.exe");
+  HWND chat = program.open("Chatruf", "Chatruf");
   ASSERT_NE(chat, nullptr);
 
   auto dialogwe = controlsCaptioned(chat, "Dialogwe.txt anzeigen");
@@ -93,8 +92,7 @@ TEST(ServicesInTheProgram, ChatrufSwitchesAndAWaveFileChosenWithAuswahlAreWritte
   EXPECT_TRUE(std::filesystem::equivalent(path, box.dir() + "gong.wav")) << path;
   EXPECT_EQ(after, withLine(withLine(before, 1, "01110111111"), 10, path));
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "e2e_util.h"
+#include "win32/e2e_util.h"
 #include "platform/win32/wide.h"
 #include "win32/demo_install.h"
 #include "win32/exe_driver.h"
@@ -33,9 +33,8 @@ void clickRow(HWND list, int row, bool twice) {
 
 TEST(UsersInTheProgram, GroupsMovedByMouseAreWrittenToNewuserDat) {
   DemoInstallation box;
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr,
-       dialog = openFromMain(program, main, "Voreinstellungen f\xfcr neuen User", "User Voreinstellungen");
+  EditorRun program;
+  HWND dialog = program.open("Voreinstellungen f\xfcr neuen User", "User Voreinstellungen");
   ASSERT_NE(dialog, nullptr);
   HWND forNew = fieldOf(dialog, "&Gruppen f\xfcr neue User");
   HWND remaining = fieldOf(dialog, "re&stliche Gruppen");
@@ -56,8 +55,7 @@ TEST(UsersInTheProgram, GroupsMovedByMouseAreWrittenToNewuserDat) {
   EXPECT_TRUE(waitClosed(dialog));
   EXPECT_EQ(box.read("daten\\newuser.dat"), "500\r\n10\r\n60\r\n7\r\nNeulinge\r\nProgrammierer\r\n");
 
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 // A Notepad window whose title names the file.
@@ -80,8 +78,8 @@ TEST(UsersInTheProgram, MultichatOpensMultchatTxtInNotepadFromAFolderWithABlank)
   DemoInstallation box(true, 0, true);
   ASSERT_NE(box.dir().find(' '), std::string::npos);
   ASSERT_TRUE(DeleteFileA((box.dir() + "texte\\multchat.txt").c_str()));
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, dialog = openFromMain(program, main, "Texte", "Editieren von Boxtexten");
+  EditorRun program;
+  HWND dialog = program.open("Texte", "Editieren von Boxtexten");
   ASSERT_NE(dialog, nullptr);
   HWND list = fieldOf(dialog, "&m\xf6gliche Texte");
   ASSERT_NE(list, nullptr);
@@ -106,15 +104,14 @@ TEST(UsersInTheProgram, MultichatOpensMultchatTxtInNotepadFromAFolderWithABlank)
 
   ASSERT_TRUE(program.press(dialog, "OK"));
   EXPECT_TRUE(waitClosed(dialog));
-  ASSERT_TRUE(program.press(main, "Abbruch"));
-  EXPECT_TRUE(program.waitExit().has_value());
+  program.cancel();
 }
 
 TEST(UsersInTheProgram, TheImportCommentReachesMainTxtWithEnde) {
   DemoInstallation box;
   const std::string before = box.read("daten\\main.txt");
-  ExeRun program(zorqcfgExe());
-  HWND main = nullptr, dialog = openFromMain(program, main, "Sonstiges", "Sonstiges");
+  EditorRun program;
+  HWND dialog = program.open("Sonstiges", "Sonstiges");
   ASSERT_NE(dialog, nullptr);
   const std::string label =
       "&Kommentar bei CD-Import und BIN\xc4R-Import, wenn kein Kommentar gefunden werden kann";
@@ -124,7 +121,7 @@ TEST(UsersInTheProgram, TheImportCommentReachesMainTxtWithEnde) {
   EXPECT_TRUE(waitClosed(dialog));
   EXPECT_EQ(box.read("daten\\main.txt"), before);  // only "Ende" writes it
 
-  ASSERT_TRUE(program.press(main, "Ende"));
+  ASSERT_TRUE(program.press(program.main, "Ende"));
   ASSERT_TRUE(program.waitExit().has_value());
   const std::string after = box.read("daten\\main.txt");
   EXPECT_EQ(lineOf(after, 39), "Import ohne Beschreibung");

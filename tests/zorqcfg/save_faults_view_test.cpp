@@ -24,8 +24,9 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_buttons.h"
 #include "commands/frmprbefehle.h"
-#include "commands/view_context.h"
+#include "view_context.h"
 #include "core/haupt.h"
 #include "core/main_settings.h"
 #include "faulty_fs.h"
@@ -107,8 +108,8 @@ const std::vector<SaveCase>& saveCases() {
       {"Ende",
        {"zorq.ini", "daten\\main.txt"},
        [](zorq::Context& ctx) {
-         return std::make_unique<zorq::haupt>(ctx,
-                                              zorq::loadAtStart(ctx.fs, ctx.where, ctx.settings, ctx.ui));
+         return std::make_unique<zorq::haupt>(ctx, zorq::loadAtStart(ctx.fs, ctx.where, ctx.settings, ctx.ui),
+                                              zorq::dialogButtons());
        },
        {"Boxname", "Neue Box"},
        "Ende"},

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/installation.h"
+#include "core/pickers.h"
 #include "platform/filesystem.h"
 #include "text/status.h"
 
@@ -19,7 +20,6 @@ namespace zorq {
 
 inline constexpr int kLanguageCommands = 43;
 inline constexpr const char* kShowTextEntry = "Text anzeigen";
-inline constexpr const char* kShowTextAnswer = "SHOW";
 
 struct AliasChoices {
   std::vector<std::string> entries;  // the list, top to bottom

@@ -1,5 +1,7 @@
 // The column of dialog buttons in the main window: caption, top to bottom,
 // and how each opens its dialog. A button without a factory stays disabled.
+// The main window knows no dialog of its own: the program hands it the table
+// (dialogButtons() in app/).
 #pragma once
 
 #include <array>
@@ -20,13 +22,12 @@ enum class Showing {
 
 struct DialogButton {
   const char* caption;  // Windows-1252
+  char key;             // its access key: the letter of the caption underlined
   DialogFactory factory;
   Showing showing = Showing::Modeless;
 };
 
 inline constexpr std::size_t kDialogButtonCount = 17;
 using DialogButtons = std::array<DialogButton, kDialogButtonCount>;
-
-const DialogButtons& dialogButtons();
 
 }  // namespace zorq

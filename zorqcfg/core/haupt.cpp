@@ -26,11 +26,6 @@ constexpr Slider kNetzwerk{IDC_HAUPT_NETZWERK, IDE_HAUPT_NETZWERK, 0, kMaxNetNum
 
 int position(HWND bar) { return static_cast<int>(SendMessageW(bar, TBM_GETPOS, 0, 0)); }
 
-// The access key of each dialog button, in the order of the button table:
-// the letter of its caption that is underlined. Together with "Abbruch",
-// "Ende" and the two check boxes each letter stands once in the window.
-constexpr char kDialogButtonKeys[kDialogButtonCount + 1] = "BhCDxMNPSirTVZFlg";
-
 std::string withAccessKey(const std::string& caption, char key) {
   std::string shown;
   for (char c : caption) shown += c == '&' ? "&&" : std::string(1, c);
@@ -57,7 +52,7 @@ bool haupt::OnInit() {
   }
   for (std::size_t i = 0; i < kDialogButtonCount; ++i) {
     const int id = IDB_HAUPT_DIALOG + static_cast<int>(i);
-    SetItemText(id, withAccessKey(buttons_[i].caption, kDialogButtonKeys[i]));
+    SetItemText(id, withAccessKey(buttons_[i].caption, buttons_[i].key));
     EnableItem(id, buttons_[i].factory != nullptr);
   }
   // Screen readers: the network slider stands after its number field, and

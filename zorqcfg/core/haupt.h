@@ -17,8 +17,9 @@ namespace zorq {
 class haupt final : public ui::Dialog {
  public:
   // start: how main.txt (and env.dat) were read at start; it decides what
-  // "Ende" does with the old main.txt.
-  haupt(Context& context, const StartState& start, const DialogButtons& buttons = dialogButtons());
+  // "Ende" does with the old main.txt. buttons: the dialogs it opens; the
+  // table must outlive the window.
+  haupt(Context& context, const StartState& start, const DialogButtons& buttons);
   ~haupt() override;
 
   // The dialog a button opened, while it is open.

@@ -13,6 +13,9 @@
 
 namespace zorq {
 
+// The command picker's answer for its entry "Text anzeigen".
+inline constexpr const char* kShowTextAnswer = "SHOW";
+
 // The net box picker's answer: the box chosen in daten\netz.dat and the
 // types of all boxes it listed.
 struct NetBoxChoice {

@@ -38,13 +38,15 @@ void frmdomain::fillLists() {
   }
 }
 
-// The selected row in all three lists, and its values in the fields.
+// The selected row in all three lists, and its values in the fields; the
+// fields take no input without one.
 void frmdomain::setdata() {
   FillGuard filling(*this);
   const int row = model_.selected;
   for (int c = 0; c < kColumns; ++c) {
     SendMessageW(Item(IDL_FRMDOMAIN_LIST + c), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
     SetItemText(IDE_FRMDOMAIN_FIELD + c, row < 0 ? std::string() : model_.field(row, kColumn[c]));
+    EnableItem(IDE_FRMDOMAIN_FIELD + c, row >= 0);
   }
 }
 

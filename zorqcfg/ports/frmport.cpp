@@ -1,6 +1,7 @@
 #include "ports/frmport.h"
 
 #include "ports/frmport_ids.h"
+#include "ui/win32/buttons.h"
 
 namespace zorq {
 
@@ -40,6 +41,10 @@ void frmport::portClick(int port) {
   End(IDOK);
   if (chain_) chain_(owner, port);
 }
+
+// Enter presses the focused button (a port, or "Abbruch"); it chooses
+// nothing of its own.
+void frmport::OnOK() { ui::pressFocusedButton(hwnd()); }
 
 // "Abbruch" and the close box: no port, and never the modem parameters.
 void frmport::OnCancel() {

@@ -26,7 +26,7 @@ class frmport final : public ui::Dialog {
  protected:
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
-  void OnOK() override {}  // Enter chooses nothing; only a port button does
+  void OnOK() override;
   void OnCancel() override;
 
  private:

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "schedule/frmsperre_ids.h"
+#include "ui/win32/buttons.h"
 
 namespace zorq {
 
@@ -25,6 +26,9 @@ bool frmsperre::OnCommand(int id, int code, HWND control) {
   }
   return Dialog::OnCommand(id, code, control);
 }
+
+// Enter presses the focused button; it answers nothing of its own.
+void frmsperre::OnOK() { ui::pressFocusedButton(hwnd()); }
 
 void frmsperre::answer(const char* onOff) {
   sperrwahl_ = onOff;

@@ -19,6 +19,7 @@ class frmsperre final : public ui::Dialog {
  protected:
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
 
  private:
   void answer(const char* onOff);

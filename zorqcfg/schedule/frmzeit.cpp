@@ -10,6 +10,9 @@ namespace zorq {
 
 namespace {
 
+// The fields edit the selected entry; without one they take no input.
+constexpr int kEntryFields[] = {IDE_FRMZEIT_ZEIT, IDE_FRMZEIT_EREIGNIS};
+
 class DialogQuestions final : public ScheduleQuestions {
  public:
   DialogQuestions(Context& ctx, HWND owner) : ctx_(ctx), owner_(owner) {}
@@ -69,6 +72,7 @@ void frmzeit::setdata() {
   columns_.fill(times, events, model_.selected);
   SetItemText(IDE_FRMZEIT_ZEIT, model_.timeField);
   SetItemText(IDE_FRMZEIT_EREIGNIS, model_.eventField);
+  for (int id : kEntryFields) EnableItem(id, model_.selected >= 0);
 }
 
 void frmzeit::showSelected() {
@@ -76,6 +80,7 @@ void frmzeit::showSelected() {
   columns_.select(model_.selected);
   SetItemText(IDE_FRMZEIT_ZEIT, model_.timeField);
   SetItemText(IDE_FRMZEIT_EREIGNIS, model_.eventField);
+  for (int id : kEntryFields) EnableItem(id, model_.selected >= 0);
 }
 
 // After an event command: the event field, and the row it went into.

@@ -5,6 +5,13 @@
 
 namespace zorq {
 
+namespace {
+
+// The fields edit the selected tool; without one they take no input.
+constexpr int kToolFields[] = {IDE_FRMZUSA_NAME, IDE_FRMZUSA_AUFRUF};
+
+}  // namespace
+
 frmzusa::frmzusa(Context& ctx) : Dialog(IDD_FRMZUSA), ctx_(ctx) {}
 
 std::unique_ptr<ui::Dialog> makeToolsManager(Context& ctx) { return std::make_unique<frmzusa>(ctx); }
@@ -28,6 +35,7 @@ void frmzusa::setdata() {
   columns_.fill(names, calls, model_.selected);
   SetItemText(IDE_FRMZUSA_NAME, model_.nameField);
   SetItemText(IDE_FRMZUSA_AUFRUF, model_.callField);
+  for (int id : kToolFields) EnableItem(id, model_.selected >= 0);
 }
 
 void frmzusa::showSelected() {
@@ -35,6 +43,7 @@ void frmzusa::showSelected() {
   columns_.select(model_.selected);
   SetItemText(IDE_FRMZUSA_NAME, model_.nameField);
   SetItemText(IDE_FRMZUSA_AUFRUF, model_.callField);
+  for (int id : kToolFields) EnableItem(id, model_.selected >= 0);
 }
 
 void frmzusa::showSelectedRow() {

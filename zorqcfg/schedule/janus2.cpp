@@ -2,6 +2,7 @@
 
 #include "schedule/janus2_ids.h"
 #include "schedule/zeit.h"
+#include "ui/win32/buttons.h"
 
 namespace zorq {
 
@@ -35,5 +36,8 @@ bool janus2::OnCommand(int id, int code, HWND control) {
   }
   return Dialog::OnCommand(id, code, control);
 }
+
+// Enter presses the focused button; it keeps the mode of its own.
+void janus2::OnOK() { ui::pressFocusedButton(hwnd()); }
 
 }  // namespace zorq

@@ -16,6 +16,7 @@ class janus2 final : public ui::Dialog {
 
  protected:
   bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
 
  private:
   std::int16_t& janusmodus_;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "commands/aliases.h"
 #include "core/picker_lists.h"
+#include "core/pickers.h"
 #include "platform/load.h"
 #include "platform/save.h"
 #include "text/numbers.h"

@@ -1,6 +1,6 @@
 #include "services/frmextern.h"
 
-#include "commands/aliases.h"
+#include "core/pickers.h"
 #include "platform/win32/wide.h"
 #include "services/frmextern_ids.h"
 #include "ui/win32/lists.h"

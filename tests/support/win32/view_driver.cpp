@@ -192,6 +192,15 @@ HWND focusedIn(HWND dialog) {
   return now;
 }
 
+void pressKey(HWND dialog, HWND control, WPARAM key) {
+  MSG msg{control, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
+  if (!IsDialogMessageW(dialog, &msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  pump();
+}
+
 std::string textOf(HWND control) { return ui::WindowText(control); }
 std::string textOf(HWND dialog, int id) { return ui::WindowText(GetDlgItem(dialog, id)); }
 

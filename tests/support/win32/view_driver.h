@@ -42,6 +42,9 @@ void focus(HWND dialog, int id);
 // dialog is then activated again, and the dialog manager gives the focus back
 // to the control that had it.
 HWND focusedIn(HWND dialog);
+// A key pressed in control: through the dialog's keyboard handling, as the
+// message loop hands it over, or to the control when the dialog takes none.
+void pressKey(HWND dialog, HWND control, WPARAM key);
 
 std::string textOf(HWND control);
 std::string textOf(HWND dialog, int id);

@@ -216,7 +216,7 @@ char accessKey(const std::string& caption) {
   return 0;
 }
 
-std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls, bool labelsApart) {
+std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls) {
   std::vector<std::string> faults;
   std::map<char, std::string> buttons;
   std::map<std::string, int> captions;
@@ -240,7 +240,7 @@ std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& control
     if (!isTextLabel(c) || key == 0) continue;
     if (buttons.count(key) > 0)
       faults.push_back("label \"" + c.text + "\" takes the access key of \"" + buttons[key] + "\"");
-    else if (!labels.emplace(key, c.text).second && labelsApart)
+    else if (!labels.emplace(key, c.text).second)
       faults.push_back("label \"" + c.text + "\" has the access key of \"" + labels[key] + "\"");
   }
   return faults;

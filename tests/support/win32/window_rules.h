@@ -31,13 +31,12 @@ std::vector<ControlInfo> controlsOf(HWND window);
 char accessKey(const std::string& caption);
 // One line per fault: a button, check box or option button without an access
 // key or with one that another has too, and a label or group box whose
-// access key is a button's. A button whose caption is a value ("...",
-// "<<keine>>") or still empty (filled when the window opens) needs none, and
-// neither does a caption that stands on several controls, a column of a
-// table whose rows are reached by their first control's key. With
-// labelsApart, no two labels share a key either: a dialog keeps to that, the
-// main window has more labels than letters.
-std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls, bool labelsApart = false);
+// access key is a button's or another label's. A button whose caption is a
+// value ("...", "<<keine>>") or still empty (filled when the window opens)
+// needs none, and neither does a caption that stands on several controls, a
+// column of a table whose rows are reached by their first control's key. A
+// label may go without one.
+std::vector<std::string> accessKeyFaults(const std::vector<ControlInfo>& controls);
 
 // The name a screen reader gives a control: the name the program gave it, a
 // button's caption, or the text of the label right before it in tab order.

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "commands/frmprbefehle_ids.h"
-#include "view_context.h"
+#include "win32/dialog_view.h"
 #include "win32/view_driver.h"
 #include "win32/window_checks.h"
 #include "win32/window_rules.h"
@@ -26,24 +26,17 @@ std::string repeat(const std::string& line, int times) {
   return out;
 }
 
-struct EditorView : ::testing::Test, ViewContext {
+struct EditorView : DialogView<zorq::frmprbefehle> {
   zorq::CommandLevels memory{};
-  std::unique_ptr<zorq::frmprbefehle> dialog;
 
-  HWND open() {
-    dialog = std::make_unique<zorq::frmprbefehle>(ctx, memory);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    return dialog->hwnd();
-  }
-  HWND level(int command) const { return GetDlgItem(dialog->hwnd(), IDE_FRMPRBEFEHLE_LEVEL + command); }
-  std::string group(int command) const { return textOf(dialog->hwnd(), IDB_FRMPRBEFEHLE_GRUPPE + command); }
-  void clickGroup(int command) { click(dialog->hwnd(), IDB_FRMPRBEFEHLE_GRUPPE + command); }
-  std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
+  HWND open() { return show(std::make_unique<zorq::frmprbefehle>(ctx, memory)); }
+  HWND level(int command) const { return GetDlgItem(d, IDE_FRMPRBEFEHLE_LEVEL + command); }
+  std::string group(int command) const { return textOf(d, IDB_FRMPRBEFEHLE_GRUPPE + command); }
+  void clickGroup(int command) { click(d, IDB_FRMPRBEFEHLE_GRUPPE + command); }
 };
 
 TEST_F(EditorView, ShowsThreeBlocksOfLabelLevelAndGroupThatFitTheWindow) {
-  HWND d = open();
+  open();
   EXPECT_EQ(fieldOf(d, "Lesen"), level(kLesen));
   EXPECT_EQ(fieldOf(d, "Pa\xdfwort"), level(28));
   EXPECT_EQ(fieldOf(d, "?"), level(0));
@@ -63,7 +56,7 @@ TEST_F(EditorView, ShowsThreeBlocksOfLabelLevelAndGroupThatFitTheWindow) {
 }
 
 TEST_F(EditorView, OkWritesTheTypedLevelsAndTheChosenGroups) {
-  HWND d = open();
+  open();
   EXPECT_EQ(group(kLesen), "<<keine>>");
   type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "300");
   pickers.groups = {"Sysops", "@"};
@@ -93,7 +86,7 @@ TEST_F(EditorView, OkWritesTheTypedLevelsAndTheChosenGroups) {
 }
 
 TEST_F(EditorView, AGroupWithAnAmpersandShowsItAndIsWrittenUnchanged) {
-  HWND d = open();
+  open();
   pickers.groups = {"Bits & Bytes"};
   clickGroup(1);
   EXPECT_EQ(group(1), "Bits && Bytes");  // one "&" shown, none underlining
@@ -102,7 +95,7 @@ TEST_F(EditorView, AGroupWithAnAmpersandShowsItAndIsWrittenUnchanged) {
 }
 
 TEST_F(EditorView, AbbruchAndEscapeWriteNothingAndEnterSaves) {
-  HWND d = open();
+  open();
   type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "7");
   pickers.groups = {"Sysops"};
   clickGroup(kLesen);
@@ -122,7 +115,7 @@ TEST_F(EditorView, AbbruchAndEscapeWriteNothingAndEnterSaves) {
 TEST_F(EditorView, AfterALoadErrorTheFieldsHoldTheLevelsOfBeforeNotZero) {
   memory.fill(3);
   dir.write("daten\\befehle.txt", " 9 \r\n 256 \r\n");
-  HWND d = open();
+  open();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden der Befehle");
   EXPECT_EQ(textOf(level(0)), "9");
@@ -141,7 +134,7 @@ TEST_F(EditorView, AHiddenOrSystemFileIsNotReplaced) {
     const std::string levels = repeat(" 7 \r\n", 43);
     dir.write("daten\\befehle.txt", levels);
     ASSERT_TRUE(SetFileAttributesA(dir.file("daten\\befehle.txt").c_str(), attribute));
-    HWND d = open();
+    open();
     EXPECT_TRUE(ui.shown.empty());
     type(d, IDE_FRMPRBEFEHLE_LEVEL + kLesen, "12");
     click(d, IDB_FRMPRBEFEHLE_OK);
@@ -162,7 +155,7 @@ TEST_F(EditorView, AHiddenOrSystemFileIsNotReplaced) {
 // group it shows; the level field by the command's label.
 TEST_F(EditorView, ScreenReadersNameTheGroupButtonsByTheirCommand) {
   CoInitialize(nullptr);
-  HWND d = open();
+  open();
   EXPECT_EQ(accessibleName(GetDlgItem(d, IDB_FRMPRBEFEHLE_GRUPPE + kLesen)), "Lesen");
   EXPECT_EQ(accessibleName(level(kLesen)), "Lesen");
   EXPECT_EQ(group(kLesen), "<<keine>>");

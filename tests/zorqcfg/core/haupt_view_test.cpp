@@ -10,15 +10,16 @@
 #include <cstdlib>
 #include <deque>
 
+#include "app/dialog_buttons.h"
+#include "app/pickers_win32.h"
 #include "commands/frmprbefehle_ids.h"
 #include "core/frmselgru_ids.h"
 #include "core/frmselus_ids.h"
 #include "core/haupt_ids.h"
 #include "core/main_settings.h"
-#include "core/pickers_win32.h"
 #include "fake_system.h"
 #include "fake_ui.h"
-#include "commands/view_context.h"
+#include "view_context.h"
 #include "faulty_fs.h"
 #include "temp_dir.h"
 #include "win32/view_driver.h"
@@ -398,9 +399,20 @@ TEST_F(Haupt, TheCloseBoxCountsEveryChangeThatEndeWouldWrite) {
   }
 }
 
-TEST_F(Haupt, EveryButtonAndCheckBoxHasItsOwnAccessKey) {
+TEST_F(Haupt, EveryButtonCheckBoxAndLabelHasItsOwnAccessKey) {
   HWND w = open();
   for (const std::string& fault : accessKeyFaults(controlsOf(w))) ADD_FAILURE() << fault;
+  // Alt+key of a label goes to its field.
+  const std::pair<wchar_t, int> labels[] = {{L'o', IDE_HAUPT_BOXNAME},
+                                            {L'l', IDE_HAUPT_UPLOAD},
+                                            {L'\xdf', IDE_HAUPT_SCHLOSS},
+                                            {L'#', IDE_HAUPT_NETZWERK}};
+  for (auto [key, field] : labels) {
+    MSG alt{w, WM_SYSCHAR, key, 1 << 29, 0, {}};
+    IsDialogMessageW(w, &alt);
+    pump();
+    EXPECT_EQ(focusedIn(w), GetDlgItem(w, field)) << static_cast<int>(key);
+  }
   // Alt+letter presses the button: "Sonsti&ges" reaches its dialog.
   zorq::DialogButtons buttons = zorq::dialogButtons();
   buttons[16].factory = makeTestDialog;

@@ -17,6 +17,7 @@
 #include "core/frmselus_ids.h"
 #include "fake_ui.h"
 #include "temp_dir.h"
+#include "win32/modal_script.h"
 #include "win32/view_driver.h"
 #include "win32/window_rules.h"
 
@@ -37,32 +38,10 @@ void holdFocus(HWND dialog, int id) {
   ASSERT_EQ(GetFocus(), control);
 }
 
-// A key pressed in a control of a dialog, through the dialog's keyboard
-// handling as the message loop would.
-void pressKey(HWND dialog, HWND control, WPARAM key) {
-  MSG msg{control, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-  if (!IsDialogMessageW(dialog, &msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  pump();
-}
-
-// A picker the play left open would wait for ever: close it a little later,
-// unless it has closed by then.
-void CALLBACK closeLeftOpen(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  ADD_FAILURE() << "the picker is still open";
-  EndDialog(dialog, IDCANCEL);
-}
-
 // Shows the picker modally; play drives it from inside its modal loop.
 template <class Picker>
 std::string run(Picker& picker, std::function<void(HWND)> play) {
-  BoxAnswerer answerer({}, [&](HWND dialog) {
-    play(dialog);
-    SetTimer(dialog, 0x7A12, 3000, closeLeftOpen);
-  });
+  ModalScript script({std::move(play)});
   picker.DoModal(nullptr);
   return picker.auswahl();
 }

@@ -10,9 +10,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/dialog_buttons.h"
 #include "commands/frmalias.h"
 #include "commands/frmprbefehle.h"
-#include "commands/view_context.h"
+#include "view_context.h"
 #include "core/frmdir.h"
 #include "core/frmfile.h"
 #include "core/frmselgru.h"
@@ -73,7 +74,7 @@ struct Screenshot : ::testing::Test, ViewContext {
 };
 
 TEST_F(Screenshot, MainWindow) {
-  zorq::haupt window(ctx, {});
+  zorq::haupt window(ctx, {}, zorq::dialogButtons());
   ASSERT_TRUE(window.Create(nullptr));
   focus(window.hwnd(), GetDlgCtrlID(fieldOf(window.hwnd(), "Sysopname")));
   EXPECT_TRUE(saveScreenshot(window.hwnd(), folder + "haupt.bmp"));
@@ -82,7 +83,7 @@ TEST_F(Screenshot, MainWindow) {
 // The main window with the directory picker open over it, named by the
 // screen's dpi: scripts/screenshots takes it at 96 and at 144 dpi.
 TEST_F(Screenshot, MainWindowWithAPicker) {
-  zorq::haupt window(ctx, {});
+  zorq::haupt window(ctx, {}, zorq::dialogButtons());
   ASSERT_TRUE(window.Create(nullptr));
   redrawNow(window.hwnd());
   HDC screen = GetDC(nullptr);

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "commands/view_context.h"
+#include "win32/dialog_view.h"
 #include "network/frmnetz_ids.h"
 #include "win32/view_driver.h"
 #include "win32/window_checks.h"
@@ -21,17 +21,8 @@ const std::string kFile =
     "nordlicht.zer\r\n1\r\nnordlicht.luebeck.de\r\n0\r\nnordlicht.fido.de\r\n 1\r\n\r\n0\r\n"
     "10\r\n60\r\n2\r\n300\r\n30\r\n14\r\n1\r\n7\r\nNetzteilnehmer\r\n";
 
-struct NetView : ::testing::Test, ViewContext {
-  std::unique_ptr<zorq::frmnetz> dialog;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmnetz>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    return dialog->hwnd();
-  }
-  HWND d() const { return dialog->hwnd(); }
-  std::string text(int id) const { return textOf(d(), id); }
+struct NetView : DialogView<zorq::frmnetz> {
+  std::string text(int id) const { return textOf(d, id); }
   std::string file() const { return dir.read("daten\\netzpar.dat"); }
 };
 
@@ -75,13 +66,13 @@ TEST_F(NetView, LoadedValuesAreSavedAsTheyStandWithTheReleaseTimeBlank) {
   open();
   EXPECT_EQ(text(IDE_FRMNETZ_BOXNAME), "NORDLICHT");
   EXPECT_EQ(text(IDE_FRMNETZ_BRETTER), "(Standard)");
-  EXPECT_TRUE(IsDlgButtonChecked(d(), IDX_FRMNETZ_SERVER + 0));
-  EXPECT_FALSE(IsDlgButtonChecked(d(), IDX_FRMNETZ_SERVER + 2));  // " 1"
-  EXPECT_TRUE(IsDlgButtonChecked(d(), IDX_FRMNETZ_DUPES));
-  EXPECT_EQ(SendDlgItemMessageW(d(), IDC_FRMNETZ_RECHENZEIT, TBM_GETPOS, 0, 0), 7);
+  EXPECT_TRUE(IsDlgButtonChecked(d, IDX_FRMNETZ_SERVER + 0));
+  EXPECT_FALSE(IsDlgButtonChecked(d, IDX_FRMNETZ_SERVER + 2));  // " 1"
+  EXPECT_TRUE(IsDlgButtonChecked(d, IDX_FRMNETZ_DUPES));
+  EXPECT_EQ(SendDlgItemMessageW(d, IDC_FRMNETZ_RECHENZEIT, TBM_GETPOS, 0, 0), 7);
   EXPECT_EQ(text(IDE_FRMNETZ_RECHENZEIT), " 7");
   EXPECT_EQ(text(IDE_FRMNETZ_GRUPPE), "Netzteilnehmer");
-  click(d(), IDB_FRMNETZ_OK);
+  click(d, IDB_FRMNETZ_OK);
   EXPECT_FALSE(dialog->IsOpen());
   std::string expected = kFile;
   expected.replace(expected.find("fido.de\r\n 1"), 11, "fido.de\r\n0");
@@ -93,11 +84,11 @@ TEST_F(NetView, LoadedValuesAreSavedAsTheyStandWithTheReleaseTimeBlank) {
 TEST_F(NetView, MovingTheBarShowsAndSavesTheBareDigits) {
   dir.write("daten\\netzpar.dat", kFile);
   open();
-  slide(d(), IDC_FRMNETZ_RECHENZEIT, 3);
+  slide(d, IDC_FRMNETZ_RECHENZEIT, 3);
   EXPECT_EQ(text(IDE_FRMNETZ_RECHENZEIT), "3");
-  type(d(), IDE_FRMNETZ_WAHLVERSUCHE, "");
-  setCheck(d(), IDX_FRMNETZ_SERVER + 3, true);
-  click(d(), IDB_FRMNETZ_OK);
+  type(d, IDE_FRMNETZ_WAHLVERSUCHE, "");
+  setCheck(d, IDX_FRMNETZ_SERVER + 3, true);
+  click(d, IDB_FRMNETZ_OK);
   const std::string saved = file();
   EXPECT_NE(saved.find("\r\n\r\n1\r\n0\r\n60\r\n"), std::string::npos) << saved;  // 4th domain; 0 attempts
   EXPECT_NE(saved.find("\r\n1\r\n3\r\nNetzteilnehmer\r\n"), std::string::npos) << saved;
@@ -107,26 +98,26 @@ TEST_F(NetView, ThePickersFillThePathAndTheGroup) {
   dir.write("daten\\netzpar.dat", kFile);
   open();
   pickers.directories = {"C:\\VALMORIN\\BRETTER\\"};
-  click(d(), IDB_FRMNETZ_BRETTER);
+  click(d, IDB_FRMNETZ_BRETTER);
   EXPECT_EQ(text(IDE_FRMNETZ_BRETTER), "C:\\VALMORIN\\BRETTER\\");
-  click(d(), IDB_FRMNETZ_BRETTER);  // cancelled
+  click(d, IDB_FRMNETZ_BRETTER);  // cancelled
   EXPECT_EQ(text(IDE_FRMNETZ_BRETTER), "(Standard)");
   EXPECT_EQ(pickers.directoryCalls, 2);
 
   pickers.groups = {"@", "Sysops", ""};
-  click(d(), IDB_FRMNETZ_GRUPPE);
+  click(d, IDB_FRMNETZ_GRUPPE);
   EXPECT_EQ(text(IDE_FRMNETZ_GRUPPE), "Netzteilnehmer");
-  click(d(), IDB_FRMNETZ_GRUPPE);
+  click(d, IDB_FRMNETZ_GRUPPE);
   EXPECT_EQ(text(IDE_FRMNETZ_GRUPPE), "Sysops");
-  click(d(), IDB_FRMNETZ_GRUPPE);  // "Keine Gruppe"
+  click(d, IDB_FRMNETZ_GRUPPE);  // "Keine Gruppe"
   EXPECT_EQ(text(IDE_FRMNETZ_GRUPPE), "");
   EXPECT_EQ(pickers.groupCalls, 3);
 
   // A field typed into before a picker keeps what was typed.
-  type(d(), IDE_FRMNETZ_BOXNAME, "SUEDLICHT");
-  click(d(), IDB_FRMNETZ_GRUPPE);
+  type(d, IDE_FRMNETZ_BOXNAME, "SUEDLICHT");
+  click(d, IDB_FRMNETZ_GRUPPE);
   EXPECT_EQ(text(IDE_FRMNETZ_BOXNAME), "SUEDLICHT");
-  click(d(), IDB_FRMNETZ_ABBRUCH);
+  click(d, IDB_FRMNETZ_ABBRUCH);
   EXPECT_EQ(file(), kFile);
 }
 
@@ -139,7 +130,7 @@ TEST_F(NetView, ALoadErrorIsToldAndTheDialogShowsWhatWasRead) {
   EXPECT_EQ(text(IDE_FRMNETZ_SOMMERZONE), "S+2");
   EXPECT_EQ(text(IDE_FRMNETZ_BRETTER), "");
   EXPECT_TRUE(dialog->IsOpen());
-  click(d(), IDB_FRMNETZ_OK);
+  click(d, IDB_FRMNETZ_OK);
   EXPECT_EQ(dir.read("daten\\netzpar.dat.bak"), "NORDLICHT\r\n\r\nS+2\r\n");
 }
 

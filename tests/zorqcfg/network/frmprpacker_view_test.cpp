@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "commands/view_context.h"
+#include "win32/dialog_view.h"
 #include "network/frmprpacker_ids.h"
 #include "win32/view_driver.h"
 #include "win32/window_checks.h"
@@ -30,21 +30,11 @@ const std::string kPackers =
     repeat("\r\n", 40);
 const std::string kLists = "ARJ l $A\r\nPKUNZIP -v $A\r\n" + repeat("\r\n", 8);
 
-struct PackerView : ::testing::Test, ViewContext {
-  std::unique_ptr<zorq::frmprpacker> dialog;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmprpacker>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    return dialog->hwnd();
-  }
-  HWND d() const { return dialog->hwnd(); }
-  std::string field(int f) const { return textOf(d(), IDE_FRMPRPACKER_FIELD + f); }
+struct PackerView : DialogView<zorq::frmprpacker> {
+  std::string field(int f) const { return textOf(d, IDE_FRMPRPACKER_FIELD + f); }
   int row() const {
-    return static_cast<int>(SendDlgItemMessageW(d(), IDL_FRMPRPACKER_NAMES, LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendDlgItemMessageW(d, IDL_FRMPRPACKER_NAMES, LB_GETCURSEL, 0, 0));
   }
-  std::string file(const std::string& name) const { return dir.read("daten\\" + name); }
 };
 
 TEST_F(PackerView, FieldsStandRightOfTheirLabelsAndTheButtonsInOrder) {
@@ -66,31 +56,31 @@ TEST_F(PackerView, TheButtonsAndTheListMoveBetweenPackersAndOneOkWritesThemAll) 
   dir.write("daten\\packer.txt", kPackers);
   dir.write("daten\\pack2.txt", kLists);
   open();
-  EXPECT_EQ(listItems(d(), IDL_FRMPRPACKER_NAMES),
+  EXPECT_EQ(listItems(d, IDL_FRMPRPACKER_NAMES),
             (Names{"ARJ", "PKZIP 2.04g", "", "", "", "", "", "", "", ""}));
   EXPECT_EQ(row(), 0);
   EXPECT_EQ(field(kPack), "ARJ a -e -y $A $F");
 
-  click(d(), IDB_FRMPRPACKER_VORHERIGER);  // stays on packer 0
+  click(d, IDB_FRMPRPACKER_VORHERIGER);  // stays on packer 0
   EXPECT_EQ(row(), 0);
-  type(d(), IDE_FRMPRPACKER_FIELD + kName, "ARJ 2.41");
-  click(d(), IDB_FRMPRPACKER_NAECHSTER);
+  type(d, IDE_FRMPRPACKER_FIELD + kName, "ARJ 2.41");
+  click(d, IDB_FRMPRPACKER_NAECHSTER);
   EXPECT_EQ(row(), 1);
   EXPECT_EQ(field(kList), "PKUNZIP -v $A");
-  type(d(), IDE_FRMPRPACKER_FIELD + kSuffix, "ZIPPO");
+  type(d, IDE_FRMPRPACKER_FIELD + kSuffix, "ZIPPO");
 
-  choose(d(), IDL_FRMPRPACKER_NAMES, 9);
+  choose(d, IDL_FRMPRPACKER_NAMES, 9);
   EXPECT_EQ(field(kName), "");
-  type(d(), IDE_FRMPRPACKER_FIELD + kName, "  RAR 2.0");
-  type(d(), IDE_FRMPRPACKER_FIELD + kPack, "   RAR a -y $A $F");
-  click(d(), IDB_FRMPRPACKER_NAECHSTER);  // stays on packer 9, keeps the fields
+  type(d, IDE_FRMPRPACKER_FIELD + kName, "  RAR 2.0");
+  type(d, IDE_FRMPRPACKER_FIELD + kPack, "   RAR a -y $A $F");
+  click(d, IDB_FRMPRPACKER_NAECHSTER);  // stays on packer 9, keeps the fields
   EXPECT_EQ(row(), 9);
   EXPECT_EQ(field(kName), "RAR 2.0");
   EXPECT_EQ(field(kPack), "RAR a -y $A $F");
   // The list keeps the names it was filled with.
-  EXPECT_EQ(listItems(d(), IDL_FRMPRPACKER_NAMES)[0], "ARJ");
+  EXPECT_EQ(listItems(d, IDL_FRMPRPACKER_NAMES)[0], "ARJ");
 
-  click(d(), IDB_FRMPRPACKER_OK);
+  click(d, IDB_FRMPRPACKER_OK);
   EXPECT_FALSE(dialog->IsOpen());
   EXPECT_EQ(file("packer.txt"),
             "ARJ 2.41\r\nARJ a -e -y $A $F\r\nARJ e -y $A\r\nARJ\r\nARJ\r\n"
@@ -108,8 +98,8 @@ TEST_F(PackerView, AfterAShortPack2TheFieldsShowThePackerAndOkKeepsEveryOne) {
   EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <packer.txt>");
   EXPECT_EQ(field(kName), "ARJ");
   EXPECT_EQ(field(kList), "ARJ l $A");
-  click(d(), IDB_FRMPRPACKER_NAECHSTER);
-  click(d(), IDB_FRMPRPACKER_OK);
+  click(d, IDB_FRMPRPACKER_NAECHSTER);
+  click(d, IDB_FRMPRPACKER_OK);
   EXPECT_EQ(file("packer.txt"), kPackers);
   EXPECT_EQ(file("pack2.txt"), "ARJ l $A\r\n" + repeat("\r\n", 9));
   EXPECT_EQ(file("pack2.txt.bak"), "ARJ l $A\r\n");
@@ -117,9 +107,9 @@ TEST_F(PackerView, AfterAShortPack2TheFieldsShowThePackerAndOkKeepsEveryOne) {
 
 TEST_F(PackerView, AbbruchWritesNothing) {
   open();
-  EXPECT_EQ(listItems(d(), IDL_FRMPRPACKER_NAMES), Names(10, ""));
-  type(d(), IDE_FRMPRPACKER_FIELD + kName, "ARJ");
-  click(d(), IDB_FRMPRPACKER_ABBRUCH);
+  EXPECT_EQ(listItems(d, IDL_FRMPRPACKER_NAMES), Names(10, ""));
+  type(d, IDE_FRMPRPACKER_FIELD + kName, "ARJ");
+  click(d, IDB_FRMPRPACKER_ABBRUCH);
   EXPECT_FALSE(dialog->IsOpen());
   EXPECT_FALSE(dir.exists("daten\\packer.txt"));
 }

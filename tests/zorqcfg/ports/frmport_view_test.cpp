@@ -8,24 +8,16 @@
 #include <vector>
 
 #include "ports/frmport_ids.h"
+#include "win32/modal_script.h"
 #include "win32/view_driver.h"
 
 namespace {
 
 using namespace testing_support;
 
-void CALLBACK closeLeftOpen(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  ADD_FAILURE() << "the chooser is still open";
-  EndDialog(dialog, IDCANCEL);
-}
-
 // Shows the chooser modally; play drives it from inside its modal loop.
 int run(zorq::frmport& chooser, std::function<void(HWND)> play) {
-  BoxAnswerer answerer({}, [&](HWND dialog) {
-    play(dialog);
-    SetTimer(dialog, 0x7A12, 3000, closeLeftOpen);
-  });
+  ModalScript script({std::move(play)});
   chooser.DoModal(nullptr);
   return chooser.portnr();
 }
@@ -65,6 +57,29 @@ TEST(PortChooser, AnswersThePortPressedOrMinusOneOnAbbruch) {
   EXPECT_EQ(run(cancelled, [](HWND d) { click(d, IDB_FRMPORT_ABBRUCH); }), -1);
   zorq::frmport closed;
   EXPECT_EQ(run(closed, [](HWND d) { SendMessageW(d, WM_CLOSE, 0, 0); }), -1);
+}
+
+// Enter presses the focused button, the one focused since the chooser
+// opened or one given the focus; a chooser left open fails.
+TEST(PortChooser, EnterPressesTheFocusedButton) {
+  const struct {
+    int focus, expectedFocus, port;
+  } rows[] = {
+      {0, IDB_FRMPORT_PORT + 0, 0},
+      {IDB_FRMPORT_PORT + 3, IDB_FRMPORT_PORT + 3, 3},
+      {IDB_FRMPORT_ABBRUCH, IDB_FRMPORT_ABBRUCH, -1},
+  };
+  for (const auto& row : rows) {
+    zorq::frmport chooser;
+    EXPECT_EQ(run(chooser,
+                  [&](HWND d) {
+                    if (row.focus != 0) SetFocus(GetDlgItem(d, row.focus));
+                    HWND focused = focusedIn(d);
+                    EXPECT_EQ(GetDlgCtrlID(focused), row.expectedFocus);
+                    pressKey(d, focused, VK_RETURN);
+                  }),
+              row.port);
+  }
 }
 
 TEST(PortChooser, GoesOnToTheChainOnlyAfterAPortAndOnlyOnceItHasClosed) {

@@ -11,24 +11,18 @@
 #include "schedule/frmzeit_ids.h"
 #include "schedule/janus2_ids.h"
 #include "schedule/zeit.h"
-#include "schedule_context.h"
+#include "win32/dialog_view.h"
+#include "win32/modal_script.h"
 
 namespace {
 
 using namespace testing_support;
 using Strings = std::vector<std::string>;
 
-struct EditorView : ::testing::Test, ScheduleContext {
-  std::unique_ptr<zorq::frmzeit> dialog;
-  HWND d = nullptr;
-
+struct EditorView : DialogView<zorq::frmzeit> {
   HWND open(const std::string& zeit = {}) {
     if (!zeit.empty()) dir.write("daten\\zeit.txt", zeit);
-    dialog = std::make_unique<zorq::frmzeit>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
+    return DialogView::open();
   }
   Strings times() const { return listItems(d, IDL_FRMZEIT_ZEITEN); }
   Strings events() const { return listItems(d, IDL_FRMZEIT_EREIGNISSE); }
@@ -116,6 +110,31 @@ TEST_F(EditorView, ALoadErrorIsToldAndTheCompletePairsShowWithNoneSelected) {
   click(d, IDB_FRMZEIT_OK);
   EXPECT_EQ(file(), " 1\r\n08:00\r\nCRCH\r\n");
   EXPECT_EQ(file("zeit.txt.bak"), " 2\r\n08:00\r\nCRCH\r\n09:00\r\n");
+}
+
+// The fields take input only while an entry is selected: not in an empty
+// list, nor after a load error, which selects none, until a row is chosen.
+TEST_F(EditorView, WithoutASelectedEntryTheFieldsTakeNoInput) {
+  const struct {
+    const char* zeit;
+    bool enabled;
+  } rows[] = {{"", false}, {" 2\r\n08:00\r\nCRCH\r\n09:00\r\n", false}, {" 1\r\n08:00\r\nCRCH\r\n", true}};
+  for (const auto& r : rows) {
+    open(r.zeit);
+    EXPECT_EQ(isEnabled(d, IDE_FRMZEIT_ZEIT), r.enabled) << r.zeit;
+    EXPECT_EQ(isEnabled(d, IDE_FRMZEIT_EREIGNIS), r.enabled) << r.zeit;
+  }
+  click(d, IDB_FRMZEIT_LOESCHEN);  // the last entry
+  EXPECT_FALSE(isEnabled(d, IDE_FRMZEIT_ZEIT));
+  EXPECT_FALSE(isEnabled(d, IDE_FRMZEIT_EREIGNIS));
+  click(d, IDB_FRMZEIT_NEU);
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZEIT_ZEIT));
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZEIT_EREIGNIS));
+
+  open(" 2\r\n08:00\r\nCRCH\r\n09:00\r\n");  // a load error: nothing selected
+  choose(d, IDL_FRMZEIT_ZEITEN, 0);
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZEIT_ZEIT));
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZEIT_EREIGNIS));
 }
 
 TEST_F(EditorView, AFailedSaveIsToldAndTheDialogStaysOpenWithTheEditsAndAbbruchWritesNothing) {

@@ -7,24 +7,15 @@
 #include <memory>
 
 #include "schedule/frmzusa_ids.h"
-#include "schedule_context.h"
+#include "win32/dialog_view.h"
+#include "win32/modal_script.h"
 
 namespace {
 
 using namespace testing_support;
 using Strings = std::vector<std::string>;
 
-struct ManagerView : ::testing::Test, ScheduleContext {
-  std::unique_ptr<zorq::frmzusa> dialog;
-  HWND d = nullptr;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmzusa>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
-  }
+struct ManagerView : DialogView<zorq::frmzusa> {
   Strings names() const { return listItems(d, IDL_FRMZUSA_NAMEN); }
   Strings calls() const { return listItems(d, IDL_FRMZUSA_AUFRUFE); }
   int row(int list) const { return static_cast<int>(SendDlgItemMessageW(d, list, LB_GETCURSEL, 0, 0)); }
@@ -82,6 +73,26 @@ TEST_F(ManagerView, WahlTakesThePathOfAnyFileAndLoeschenEmptiesTheList) {
   EXPECT_TRUE(names().empty());
   EXPECT_TRUE(calls().empty());
   EXPECT_TRUE(ui.shown.empty());
+}
+
+// "Name" and "Aufruf" take input only while a tool is selected.
+TEST_F(ManagerView, WithoutASelectedToolTheFieldsTakeNoInput) {
+  const struct {
+    const char* file;
+    bool enabled;
+  } rows[] = {{nullptr, false}, {"ohne Tab\r\n", false}, {"Brettpflege\tC:\\B.EXE\r\n", true}};
+  for (const auto& r : rows) {
+    if (r.file != nullptr) dir.write("zusatz.dat", r.file);
+    open();
+    EXPECT_EQ(isEnabled(d, IDE_FRMZUSA_NAME), r.enabled);
+    EXPECT_EQ(isEnabled(d, IDE_FRMZUSA_AUFRUF), r.enabled);
+  }
+  click(d, IDB_FRMZUSA_LOESCHEN);  // the last tool
+  EXPECT_FALSE(isEnabled(d, IDE_FRMZUSA_NAME));
+  EXPECT_FALSE(isEnabled(d, IDE_FRMZUSA_AUFRUF));
+  click(d, IDB_FRMZUSA_NEU);
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZUSA_NAME));
+  EXPECT_TRUE(isEnabled(d, IDE_FRMZUSA_AUFRUF));
 }
 
 TEST_F(ManagerView, AnUnreadableFileIsToldAndKeptAsBackupOnOk) {

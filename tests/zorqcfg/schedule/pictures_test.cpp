@@ -11,14 +11,15 @@
 #include "schedule/frmzeit_ids.h"
 #include "schedule/frmzusa.h"
 #include "schedule/janus2.h"
-#include "schedule_context.h"
+#include "view_context.h"
+#include "win32/modal_script.h"
 #include "win32/demo_install.h"
 
 namespace {
 
 using namespace testing_support;
 
-struct Screenshot : ::testing::Test, ScheduleContext {
+struct Screenshot : ::testing::Test, ViewContext {
   Screenshot() {
     for (const char* name : {"daten\\zeit.txt", "zusatz.dat"})
       std::filesystem::copy_file(sourcePath(std::string("examples\\demo\\") + name), dir.path() + name);

@@ -1,13 +1,17 @@
-// The Janus2 call mode and the weekday chooser on their own.
+// The Janus2 call mode, the on/off query and the weekday chooser on their
+// own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "schedule/frmsperre.h"
+#include "schedule/frmsperre_ids.h"
 #include "schedule/frmwoch.h"
 #include "schedule/frmwoch_ids.h"
 #include "schedule/janus2.h"
 #include "schedule/janus2_ids.h"
-#include "schedule_context.h"
+#include "view_context.h"
+#include "win32/modal_script.h"
 
 namespace {
 
@@ -43,6 +47,50 @@ TEST(Queries, Janus2SetsTheModeOfEachButtonAndKeepsItWhenClosed) {
   ModalScript script({[](HWND w) { closeBox(w); }});
   query.DoModal(nullptr);
   EXPECT_EQ(janusmodus, 3);
+}
+
+// Enter presses the focused button, as Space and a click do, whether the
+// button has the focus since the query opened (0) or was given it.
+HWND focusForEnter(HWND w, int id) {
+  if (id != 0) SetFocus(GetDlgItem(w, id));
+  return focusedIn(w);
+}
+
+TEST(Queries, EnterPressesTheFocusedButton) {
+  const struct {
+    int focus, expectedFocus;
+    std::int16_t mode;
+  } janusRows[] = {
+      {0, IDB_JANUS2_PMS, 1},
+      {IDB_JANUS2_NICHTSEMPFANGEN, IDB_JANUS2_NICHTSEMPFANGEN, 4},
+      {IDB_JANUS2_NORMAL, IDB_JANUS2_NORMAL, 0},
+  };
+  for (const auto& row : janusRows) {
+    std::int16_t janusmodus = 3;  // the previous use
+    zorq::janus2 query(janusmodus);
+    ModalScript script({[&](HWND w) {
+      HWND focused = focusForEnter(w, row.focus);
+      EXPECT_EQ(GetDlgCtrlID(focused), row.expectedFocus);
+      pressKey(w, focused, VK_RETURN);
+    }});
+    query.DoModal(nullptr);
+    EXPECT_EQ(janusmodus, row.mode) << row.expectedFocus;
+  }
+
+  const struct {
+    int focus, expectedFocus;
+    const char* answer;
+  } sperreRows[] = {{0, IDB_FRMSPERRE_AN, "ON"}, {IDB_FRMSPERRE_AUS, IDB_FRMSPERRE_AUS, "OFF"}};
+  for (const auto& row : sperreRows) {
+    zorq::frmsperre query("Port");
+    ModalScript script({[&](HWND w) {
+      HWND focused = focusForEnter(w, row.focus);
+      EXPECT_EQ(GetDlgCtrlID(focused), row.expectedFocus);
+      pressKey(w, focused, VK_RETURN);
+    }});
+    query.DoModal(nullptr);
+    EXPECT_EQ(query.sperrwahl(), row.answer);
+  }
 }
 
 TEST(Queries, WochShowsTheDaysSundayFirstAndMakesTheMarker) {

@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "services/frmchat_ids.h"
-#include "services_view.h"
+#include "win32/dialog_view.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -14,17 +15,7 @@ const std::string kWaves =
     "C:\\W\\GONG.WAV\r\nGong\r\nC:\\W\\KLINGEL.WAV\r\nT\xfcrklingel\r\n\r\n\r\n\r\n\r\nC:\\W\\HUPE."
     "WAV\r\nNebelhorn\r\n";
 
-struct ChatView : ServicesView {
-  std::unique_ptr<zorq::frmchat> dialog;
-  HWND d = nullptr;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmchat>(services);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
-  }
+struct ChatView : DialogView<zorq::frmchat> {
   HWND switchBox(int n) const { return GetDlgItem(d, IDX_FRMCHAT_SWITCH + n - 1); }
   std::string switches() const {
     std::string out;
@@ -80,14 +71,14 @@ TEST_F(ChatView, OkWritesTheSwitchesAndTheChosenWaveFile) {
   setCheck(d, IDX_FRMCHAT_SWITCH + 1, false);   // switch 2
   setCheck(d, IDX_FRMCHAT_SWITCH + 10, false);  // switch 11
   setCheck(d, IDX_FRMCHAT_SWITCH, true);
-  picks.files = {"D:\\KLANG\\M\xd6WE.WAV"};
+  pickers.files = {"D:\\KLANG\\M\xd6WE.WAV"};
   click(d, IDB_FRMCHAT_AUSWAHL + 2);
   EXPECT_EQ(path(2), "D:\\KLANG\\M\xd6WE.WAV");
   type(d, IDE_FRMCHAT_KOMMENTAR + 2, "M\xf6wen");
   type(d, IDE_FRMCHAT_PFAD + 0, "C:\\W\\GONG2.WAV");
   click(d, IDB_FRMCHAT_AUSWAHL + 0);  // cancelled: the typed path stays
   EXPECT_EQ(path(0), "C:\\W\\GONG2.WAV");
-  EXPECT_EQ(picks.masks, (std::vector<std::string>{"*.wav", "*.wav"}));
+  EXPECT_EQ(pickers.masks, (std::vector<std::string>{"*.wav", "*.wav"}));
 
   click(d, IDB_FRMCHAT_OK);
   EXPECT_FALSE(dialog->IsOpen());

@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "services/frmextern_ids.h"
-#include "services_view.h"
+#include "win32/dialog_view.h"
+#include "win32/window_checks.h"
 
 namespace {
 
@@ -19,17 +20,7 @@ const std::string kSchach =
     "Schach\r\nGegen den Computer\r\nC:\\TUERE\\SCHACH.EXE $PO\r\nSpieler\r\n 16777738 \r\n";
 const std::string kPost = "Post\r\n\r\n#Lesen\r\n\r\n 0 \r\n";
 
-struct ExternView : ServicesView {
-  std::unique_ptr<zorq::frmextern> dialog;
-  HWND d = nullptr;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmextern>(services);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    d = dialog->hwnd();
-    return d;
-  }
+struct ExternView : DialogView<zorq::frmextern> {
   std::string field(const std::string& label) const { return textOf(fieldOf(d, label)); }
   std::vector<std::string> rows() const { return listItems(d, IDL_FRMEXTERN_LIST); }
   int selectedRow() const {
@@ -103,37 +94,37 @@ TEST_F(ExternView, LoeschenAnsweredNoKeepsAllAndTheLastEntryGoneDisablesTheField
 TEST_F(ExternView, AliasPutsTheCommandOrTheTextToShowIntoAufruf) {
   dir.write("daten\\extern.dat", kSchach);
   open();
-  picks.commands = {"Lesen"};
+  pickers.commands = {"Lesen"};
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#Lesen");
-  EXPECT_TRUE(picks.masks.empty());
+  EXPECT_TRUE(pickers.masks.empty());
 
-  picks.commands = {"SHOW"};
-  picks.files = {"C:\\BOX\\TEXTE\\REGELN.TXT"};
+  pickers.commands = {"SHOW"};
+  pickers.files = {"C:\\BOX\\TEXTE\\REGELN.TXT"};
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#SHOW C:\\BOX\\TEXTE\\REGELN.TXT");
-  EXPECT_EQ(picks.masks, std::vector<std::string>{""});
+  EXPECT_EQ(pickers.masks, std::vector<std::string>{""});
 
-  picks.commands = {"SHOW"};  // the file picker cancelled
+  pickers.commands = {"SHOW"};  // the file picker cancelled
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#SHOW");
 
-  picks.commands = {""};  // the command picker cancelled
+  pickers.commands = {""};  // the command picker cancelled
   click(d, IDB_FRMEXTERN_ALIAS);
   EXPECT_EQ(field("Aufruf"), "#SHOW");
-  EXPECT_EQ(picks.commandCalls, 4);
+  EXPECT_EQ(pickers.commandCalls, 4);
 }
 
 TEST_F(ExternView, TheFileAndGroupButtonsFillTheirFieldsUnlessCancelled) {
   dir.write("daten\\extern.dat", kSchach);
   open();
-  picks.files = {"C:\\TUERE\\DAME.EXE"};
+  pickers.files = {"C:\\TUERE\\DAME.EXE"};
   click(d, IDB_FRMEXTERN_DATEI);
   EXPECT_EQ(field("Aufruf"), "C:\\TUERE\\DAME.EXE");
   click(d, IDB_FRMEXTERN_DATEI);  // cancelled
   EXPECT_EQ(field("Aufruf"), "C:\\TUERE\\DAME.EXE");
 
-  picks.groups = {"@", "Mitglieder", ""};
+  pickers.groups = {"@", "Mitglieder", ""};
   click(d, IDB_FRMEXTERN_GRUPPE);
   EXPECT_EQ(field("Gruppe"), "Spieler");
   click(d, IDB_FRMEXTERN_GRUPPE);

@@ -6,21 +6,22 @@
 
 #include "services/frmchat.h"
 #include "services/frmextern.h"
-#include "services_view.h"
+#include "view_context.h"
+#include "win32/view_driver.h"
 #include "win32/demo_install.h"
 
 namespace {
 
 using namespace testing_support;
 
-struct Screenshot : ServicesView {
+struct Screenshot : ::testing::Test, ViewContext {
   Screenshot() {
     for (const char* name : {"daten\\extern.dat", "daten\\chat.dat"})
       std::filesystem::copy_file(sourcePath(std::string("examples\\demo\\") + name), dir.path() + name);
   }
   template <class D>
   void picture(const char* name) {
-    D dialog(services);
+    D dialog(ctx);
     ASSERT_TRUE(dialog.Create(nullptr));
     captureIfAsked(dialog.hwnd(), name);
   }

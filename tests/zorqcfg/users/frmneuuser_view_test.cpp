@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "view_context.h"
+#include "win32/dialog_view.h"
 #include "users/frmneuuser_ids.h"
 #include "win32/view_driver.h"
 #include "win32/window_checks.h"
@@ -20,23 +20,15 @@ std::string group(const std::string& name, const std::string& data) {
   return name + "\r\n " + std::to_string(data.size()) + " \r\n" + data;
 }
 
-struct NewUserView : ::testing::Test, ViewContext {
-  std::unique_ptr<zorq::frmneuuser> dialog;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmneuuser>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    return dialog->hwnd();
-  }
-  Names forNew() const { return listItems(dialog->hwnd(), IDL_FRMNEUUSER_NEU); }
-  Names remaining() const { return listItems(dialog->hwnd(), IDL_FRMNEUUSER_REST); }
-  std::string value(int i) const { return textOf(dialog->hwnd(), IDE_FRMNEUUSER_VALUE + i); }
+struct NewUserView : DialogView<zorq::frmneuuser> {
+  Names forNew() const { return listItems(d, IDL_FRMNEUUSER_NEU); }
+  Names remaining() const { return listItems(d, IDL_FRMNEUUSER_REST); }
+  std::string value(int i) const { return textOf(d, IDE_FRMNEUUSER_VALUE + i); }
 };
 
 TEST_F(NewUserView, ShowsTheValuesAndListsUnderTheirLabelsWithAccessKeys) {
   dir.write("daten\\newuser.dat", "500\r\n10\r\n60\r\n5\r\nNeulinge\r\n");
-  HWND d = open();
+  open();
   EXPECT_EQ(dialog->Caption(), "User Voreinstellungen");
   EXPECT_EQ(fieldOf(d, "&Freiraum"), GetDlgItem(d, IDE_FRMNEUUSER_VALUE));
   EXPECT_EQ(fieldOf(d, "&Rate"), GetDlgItem(d, IDE_FRMNEUUSER_VALUE + 1));
@@ -53,7 +45,7 @@ TEST_F(NewUserView, AClickMovesOutADoubleClickMovesInEachToItsSortedPlace) {
   dir.write("daten\\gruppen.dat", group("Mitglieder", "x\r\n") + group("\xc4rzte", "") + group("netz", "") +
                                       group("Netz", "") + group("Spieler", ""));
   dir.write("daten\\newuser.dat", "500\r\n10\r\n60\r\n5\r\nnetz\r\nSpieler\r\n");
-  HWND d = open();
+  open();
   EXPECT_EQ(forNew(), (Names{"netz", "Spieler"}));
   EXPECT_EQ(remaining(), (Names{"\xc4rzte", "Mitglieder", "Netz"}));
 
@@ -77,7 +69,7 @@ TEST_F(NewUserView, AClickMovesOutADoubleClickMovesInEachToItsSortedPlace) {
 
 TEST_F(NewUserView, TheSpaceBarMovesTheSelectedGroupAndArrowKeysOnlySelect) {
   dir.write("daten\\gruppen.dat", group("A", "") + group("B", ""));
-  HWND d = open();
+  open();
   HWND rest = GetDlgItem(d, IDL_FRMNEUUSER_REST);
   SendMessageW(rest, WM_KEYDOWN, VK_DOWN, 0);
   pump();
@@ -105,7 +97,7 @@ TEST_F(NewUserView, ALoadErrorIsToldOverWhatWasRead) {
 
 TEST_F(NewUserView, AbbruchWritesNothingAndAFailedSaveKeepsTheDialogOpen) {
   dir.write("daten\\gruppen.dat", group("Mitglieder", ""));
-  HWND d = open();
+  open();
   doubleClick(d, IDL_FRMNEUUSER_REST, 0);
   click(d, IDB_FRMNEUUSER_ABBRUCH);
   EXPECT_FALSE(dialog->IsOpen());

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "view_context.h"
+#include "win32/dialog_view.h"
 #include "users/frmsonst_ids.h"
 #include "win32/view_driver.h"
 #include "win32/window_checks.h"
@@ -16,24 +16,16 @@ namespace {
 using namespace testing_support;
 using Names = std::vector<std::string>;
 
-struct MiscView : ::testing::Test, ViewContext {
-  std::unique_ptr<zorq::frmsonst> dialog;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::frmsonst>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    return dialog->hwnd();
-  }
-  Names cosysops() const { return listItems(dialog->hwnd(), IDL_FRMSONST_COSYSOPS); }
-  Names forbidden() const { return listItems(dialog->hwnd(), IDL_FRMSONST_VERBOTEN); }
+struct MiscView : DialogView<zorq::frmsonst> {
+  Names cosysops() const { return listItems(d, IDL_FRMSONST_COSYSOPS); }
+  Names forbidden() const { return listItems(d, IDL_FRMSONST_VERBOTEN); }
 };
 
 TEST_F(MiscView, ShowsTheFramesListsAndComment) {
   dir.write("daten\\cosysop.txt", "Zorro\r\nabel\r\n");
   dir.write("daten\\userver.txt", "SYSOP\r\nGAST\r\n");
   settings.importComment = "keine Beschreibung";
-  HWND d = open();
+  open();
   EXPECT_EQ(dialog->Caption(), "Sonstiges");
   EXPECT_NE(findByText(d, "&Cosysopliste"), nullptr);
   EXPECT_NE(findByText(d, "&Verbotene Usernamen"), nullptr);
@@ -49,7 +41,7 @@ TEST_F(MiscView, ShowsTheFramesListsAndComment) {
 
 TEST_F(MiscView, CosysopsComeFromTheUserPickerOnceAndEntfernenNeedsASelection) {
   dir.write("daten\\cosysop.txt", "Zorro\r\n");
-  HWND d = open();
+  open();
   pickers.users = {"\xd6zil", "Zorro", "", "Abel"};  // a name, a co-sysop already, cancelled, a name
   for (int i = 0; i < 4; ++i) click(d, IDB_FRMSONST_COSYSOP_DAZU);
   EXPECT_EQ(pickers.userCalls, 4);
@@ -65,7 +57,7 @@ TEST_F(MiscView, CosysopsComeFromTheUserPickerOnceAndEntfernenNeedsASelection) {
 }
 
 TEST_F(MiscView, ForbiddenNamesAreAddedInUpperCaseOnceAndTheFieldIsEmptiedAfterEveryDazu) {
-  HWND d = open();
+  open();
   for (const char* typed : {"meier", "Meier", ""}) {
     type(d, IDE_FRMSONST_NAME, typed);
     click(d, IDB_FRMSONST_VERBOTEN_DAZU);
@@ -92,7 +84,7 @@ TEST_F(MiscView, ForbiddenNamesAreAddedInUpperCaseOnceAndTheFieldIsEmptiedAfterE
 
 TEST_F(MiscView, TheCommentReachesTheRecordOnOkOnlyAndAbbruchWritesNothing) {
   settings.importComment = "alt";
-  HWND d = open();
+  open();
   type(d, IDE_FRMSONST_KOMMENTAR, "neu");
   type(d, IDE_FRMSONST_NAME, "x");
   click(d, IDB_FRMSONST_VERBOTEN_DAZU);

@@ -95,15 +95,39 @@ TEST_F(BoxFilesView, ADoubleClickCreatesAMissingFileAndOpensItAndLeavesAnExistin
   EXPECT_EQ(system.started[1], plat::notepadCommand(where.windowsDir, dir.path() + "texte\\login.txt"));
   EXPECT_TRUE(dialog->IsOpen());
   EXPECT_TRUE(ui.shown.empty());
-  // Enter on the list opens the selected row too; elsewhere it is "OK".
-  focus(d, IDL_FRMTXTED_LIST);
-  ASSERT_EQ(focusedIn(d), GetDlgItem(d, IDL_FRMTXTED_LIST));
-  SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  pump();
-  EXPECT_EQ(system.started.size(), 3u);
-  EXPECT_TRUE(dialog->IsOpen());
-  click(d, IDB_FRMTXTED_OK);
-  EXPECT_FALSE(dialog->IsOpen());
+}
+
+// Enter, pressed as the dialog manager takes it: on the list it opens the
+// selected row as a double click does, and the dialog stays; on "OK" it
+// closes.
+TEST_F(BoxFilesView, EnterOnTheListOpensTheSelectedRowAndOnOkCloses) {
+  const struct {
+    bool batch;
+    int list, ok, row;
+    const char* file;
+  } rows[] = {
+      {false, IDL_FRMTXTED_LIST, IDB_FRMTXTED_OK, 5, "texte\\login.txt"},
+      {true, IDL_FRMBATCH_LIST, IDB_FRMBATCH_OK, 8, "texte\\sorter.bat"},
+  };
+  for (const auto& row : rows) {
+    system.started.clear();
+    HWND d = row.batch ? open<zorq::frmbatch>() : open<zorq::frmtxted>();
+    HWND list = GetDlgItem(d, row.list);
+    focus(d, row.list);
+    choose(d, row.list, row.row);
+    ASSERT_EQ(focusedIn(d), list);
+    pressKey(d, list, VK_RETURN);
+    ASSERT_EQ(system.started.size(), 1u) << row.file;
+    EXPECT_EQ(system.started[0], plat::notepadCommand(where.windowsDir, dir.path() + row.file));
+    EXPECT_TRUE(dialog->IsOpen());
+
+    focus(d, row.ok);
+    HWND ok = focusedIn(d);
+    ASSERT_EQ(ok, GetDlgItem(d, row.ok));
+    pressKey(d, ok, VK_RETURN);
+    EXPECT_FALSE(dialog->IsOpen()) << row.file;
+    EXPECT_EQ(system.started.size(), 1u);
+  }
 }
 
 TEST_F(BoxFilesView, AFileThatCannotBeCreatedIsToldAndNoEditorStarts) {

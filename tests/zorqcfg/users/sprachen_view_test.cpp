@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "view_context.h"
+#include "win32/dialog_view.h"
 #include "users/sprachen_ids.h"
 #include "win32/view_driver.h"
 #include "win32/window_checks.h"
@@ -15,21 +15,13 @@ namespace {
 
 using namespace testing_support;
 
-struct LanguagesView : ::testing::Test, ViewContext {
-  std::unique_ptr<zorq::sprachen> dialog;
-
-  HWND open() {
-    dialog = std::make_unique<zorq::sprachen>(ctx);
-    EXPECT_TRUE(dialog->Create(nullptr));
-    pump();
-    return dialog->hwnd();
-  }
-  std::string name(int slot) const { return textOf(dialog->hwnd(), IDE_SPRACHEN_NAME + slot); }
+struct LanguagesView : DialogView<zorq::sprachen> {
+  std::string name(int slot) const { return textOf(d, IDE_SPRACHEN_NAME + slot); }
 };
 
 TEST_F(LanguagesView, ShowsTheFiveSlotsInTheFrameBesideTheirLabels) {
   dir.write("daten\\sprachen.txt", "deutsch\r\nenglish\r\n\r\n\r\n\r\n");
-  HWND d = open();
+  open();
   EXPECT_EQ(dialog->Caption(), "Spracheinstellungen");
   EXPECT_NE(findByText(d, "Vorhandene Sprachen"), nullptr);
   EXPECT_EQ(fieldOf(d, "&Hauptsprache"), GetDlgItem(d, IDE_SPRACHEN_NAME));
@@ -43,7 +35,7 @@ TEST_F(LanguagesView, ShowsTheFiveSlotsInTheFrameBesideTheirLabels) {
 TEST_F(LanguagesView, EditOpensTheFieldsNameAsTypedAndAnEmptyFieldStartsNothing) {
   where.windowsDir = "C:\\WINDOWS\\";
   where.installDir = "C:\\Programme\\Valmorin Box\\";
-  HWND d = open();
+  open();
   type(d, IDE_SPRACHEN_NAME + 2, "platt");
   click(d, IDB_SPRACHEN_EDIT + 2);
   click(d, IDB_SPRACHEN_EDIT + 4);
@@ -54,7 +46,7 @@ TEST_F(LanguagesView, EditOpensTheFieldsNameAsTypedAndAnEmptyFieldStartsNothing)
 
 TEST_F(LanguagesView, ALoadErrorIsToldAndOkWritesTheFields) {
   dir.write("daten\\sprachen.txt", "deutsch\r\n");
-  HWND d = open();
+  open();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "Fehler beim Laden von <sprachen.txt>");
   type(d, IDE_SPRACHEN_NAME + 4, "platt");
@@ -64,7 +56,7 @@ TEST_F(LanguagesView, ALoadErrorIsToldAndOkWritesTheFields) {
 }
 
 TEST_F(LanguagesView, AbbruchWritesNothing) {
-  HWND d = open();
+  open();
   type(d, IDE_SPRACHEN_NAME, "deutsch");
   click(d, IDB_SPRACHEN_ABBRUCH);
   EXPECT_FALSE(dialog->IsOpen());

@@ -2,12 +2,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/dialog_buttons.h"
+#include "app/pickers_win32.h"
 #include "commands/frmalias.h"
 #include "core/context.h"
 #include "core/haupt.h"
 #include "core/installation.h"
 #include "core/main_settings.h"
-#include "core/pickers_win32.h"
 #include "platform/filesystem.h"
 #include "platform/save.h"
 #include "platform/system.h"
@@ -46,7 +47,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                              [&shared] { return zorq::showAliasPicker(*shared); });
   zorq::Context context{*where, settings, fs, system, services, pickers};
   shared = &context;
-  zorq::haupt window(context, start);
+  zorq::haupt window(context, start, zorq::dialogButtons());
   if (!window.Create(nullptr)) return 2;
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

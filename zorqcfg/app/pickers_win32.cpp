@@ -1,4 +1,4 @@
-#include "core/pickers_win32.h"
+#include "app/pickers_win32.h"
 
 #include <windows.h>
 

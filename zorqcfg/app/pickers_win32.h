@@ -1,4 +1,6 @@
-// The pickers as modal Win32 dialogs, owned by the window the user works in.
+// The pickers as modal Win32 dialogs, owned by the window the user works in:
+// those of core/ and the port chooser and the net box picker, which the
+// areas reach only through the Pickers interface.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,7 @@
 // What the end-to-end tests do with the windows and files of the program
-// besides what ExeRun offers: wait, find controls by caption, click check
-// boxes and list rows as the mouse would, and read lines of a file.
+// besides what ExeRun offers: start the editor and open a dialog from its
+// main window, wait, find controls by caption, click check boxes and list
+// rows as the mouse would, and read lines of a file.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 
 #include "platform/win32/wide.h"
 #include "ui/win32/dialog.h"
+#include "win32/demo_install.h"
 #include "win32/exe_driver.h"
 
 namespace testing_support {
@@ -42,6 +44,27 @@ inline HWND openFromMain(ExeRun& program, HWND& main, const std::string& button,
     EXPECT_TRUE(program.noMessageBox()) << title;
   return window;
 }
+
+// The editor as the end-to-end tests start it, on the installation that
+// zorq.ini names (the test's DemoInstallation): a dialog is opened from its
+// main window, and at the end the editor is left with "Abbruch".
+class EditorRun : public ExeRun {
+ public:
+  explicit EditorRun(const std::string& exe = zorqcfgExe()) : ExeRun(exe) {}
+
+  // Presses the main window's button and waits for the window with this
+  // title, as openFromMain does.
+  HWND open(const std::string& button, const std::string& title) {
+    return openFromMain(*this, main, button, title);
+  }
+  // "Abbruch" in the main window, and the end of the program.
+  void cancel() {
+    ASSERT_TRUE(press(main, "Abbruch"));
+    EXPECT_TRUE(waitExit().has_value());
+  }
+
+  HWND main = nullptr;  // found by open()
+};
 
 // The controls of window whose caption, access keys left out, is caption,
 // top to bottom.
