@@ -76,15 +76,21 @@ std::optional<int> wholePart(std::string_view part) {
 
 }  // namespace
 
-int TimeToMinutes(const std::string& text, ui::Services& ui) {
-  std::string_view all(text);
-  auto hours = wholePart(all.substr(0, 2));
-  auto minutes = wholePart(all.size() > 3 ? all.substr(3) : std::string_view());
-  if (!hours || !minutes) {
-    ui.message(text + " hat das falsche Format (SS:MM)", "Fehler", ui::Icon::None);
-    return 0;
-  }
+std::optional<int> timeInMinutes(std::string_view text) {
+  auto hours = wholePart(text.substr(0, 2));
+  auto minutes = wholePart(text.size() > 3 ? text.substr(3) : std::string_view());
+  if (!hours || !minutes) return std::nullopt;
   return *hours * 60 + *minutes;
+}
+
+void tellTimeFormat(const std::string& text, ui::Services& ui) {
+  ui.message(text + " hat das falsche Format (SS:MM)", "Fehler", ui::Icon::None);
+}
+
+int TimeToMinutes(const std::string& text, ui::Services& ui) {
+  std::optional<int> minutes = timeInMinutes(text);
+  if (!minutes) tellTimeFormat(text, ui);
+  return minutes.value_or(0);
 }
 
 }  // namespace zorq

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/filesystem.h"
 #include "platform/system.h"
@@ -64,5 +65,12 @@ void signalReload(plat::System& system);
 // there is no range check. A part that is no number shows the format message
 // and gives 0.
 int TimeToMinutes(const std::string& text, ui::Services& ui);
+// The same reading without the message: nothing when a part is no number.
+// Callers that convert many times at once read each time once with this
+// and tell the format message themselves, as often as TimeToMinutes would.
+std::optional<int> timeInMinutes(std::string_view text);
+// The format message of TimeToMinutes: text, " hat das falsche Format
+// (SS:MM)", title "Fehler", no icon.
+void tellTimeFormat(const std::string& text, ui::Services& ui);
 
 }  // namespace zorq

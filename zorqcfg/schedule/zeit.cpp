@@ -1,5 +1,6 @@
 #include "schedule/zeit.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/load.h"
@@ -20,6 +21,37 @@ std::string portDigit(int port) { return std::string(1, std::to_string(port).bac
 
 // A field's text as one line of the file: a line end would split the pair.
 std::string oneLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+// A time of the sort, read once: its minutes (0 when it does not convert)
+// and the entry it belongs to.
+struct SortedTime {
+  int minutes;
+  bool malformed;
+  std::size_t entry;
+};
+
+// The sort's passes go over adjacent pairs until one exchanges nothing and
+// convert both times of every pair, telling the format message of a
+// malformed time at each conversion. Those passes run here on the numbers
+// alone, to tell the messages in their order; they cost n steps a pass, and
+// every pass tells at least one message. The order comes from the caller.
+void tellMalformedAsThePassesWould(std::vector<SortedTime> times, const std::vector<ScheduleEntry>& entries,
+                                   ui::Services& ui) {
+  auto tell = [&](const SortedTime& t) {
+    if (t.malformed) tellTimeFormat(entries[t.entry].time, ui);
+  };
+  for (bool exchanged = times.size() >= 2; exchanged;) {
+    exchanged = false;
+    for (std::size_t i = 0; i + 1 < times.size(); ++i) {
+      tell(times[i]);
+      tell(times[i + 1]);
+      if (times[i].minutes > times[i + 1].minutes) {
+        std::swap(times[i], times[i + 1]);
+        exchanged = true;
+      }
+    }
+  }
+}
 
 }  // namespace
 
@@ -170,19 +202,24 @@ void ScheduleEditor::loeschen() {
 
 void ScheduleEditor::sortieren(ui::Services& ui) {
   for (ScheduleEntry& entry : entries) entry.time = normaliseTime(entry.time);
-  // Passes over adjacent pairs until one exchanges nothing; equal times keep
-  // their order. Both times of a pair are converted anew at each comparison.
-  for (bool exchanged = entries.size() >= 2; exchanged;) {
-    exchanged = false;
-    for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
-      int first = TimeToMinutes(entries[i].time, ui);
-      int second = TimeToMinutes(entries[i + 1].time, ui);
-      if (first > second) {
-        std::swap(entries[i], entries[i + 1]);
-        exchanged = true;
-      }
-    }
+  // Each time is read once; the passes then work on the numbers.
+  std::vector<SortedTime> times;
+  times.reserve(entries.size());
+  bool anyMalformed = false;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::optional<int> minutes = timeInMinutes(entries[i].time);
+    anyMalformed = anyMalformed || !minutes;
+    times.push_back({minutes.value_or(0), !minutes, i});
   }
+  if (anyMalformed) tellMalformedAsThePassesWould(times, entries, ui);
+  // The passes exchange only a strictly greater time with the next one, so
+  // they end in the order of a stable sort.
+  std::stable_sort(times.begin(), times.end(),
+                   [](const SortedTime& a, const SortedTime& b) { return a.minutes < b.minutes; });
+  std::vector<ScheduleEntry> sorted;
+  sorted.reserve(entries.size());
+  for (const SortedTime& t : times) sorted.push_back(std::move(entries[t.entry]));
+  entries = std::move(sorted);
   selectFirst();
 }
 

@@ -152,9 +152,10 @@ class ScheduleEditor {
 
   void neu();       // appends ("23:59", "") and selects it
   void loeschen();  // removes the selected entry, then selects the first
-  // Normalises every time, sorts stably by TimeToMinutes (each time that
-  // does not convert tells so through ui, every time it is converted) and
-  // selects the first entry.
+  // Normalises every time, sorts stably by TimeToMinutes and selects the
+  // first entry. A time that does not convert counts as 0 and tells the
+  // format message through ui as often, and in the order, that the passes
+  // over adjacent pairs would convert it; each time is read only once.
   void sortieren(ui::Services& ui);
 
   // The event commands; each asks what it needs and stops at a cancel.

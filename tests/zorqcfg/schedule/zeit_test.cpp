@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <random>
 
 #include "fake_ui.h"
 #include "faulty_fs.h"
@@ -170,6 +171,50 @@ TEST_F(Schedule, AMalformedTimeSortsAsZeroAndIsToldEachTimeItIsConverted) {
   editor.sortieren(ui);
   EXPECT_EQ(times(), (std::vector<std::string>{"", "04:00", "05:00"}));
   EXPECT_EQ(ui.shown.size(), 2u);  // "" in pass 1 and in pass 2
+}
+
+// The sort as its passes are written down: both times of every pair
+// converted at each comparison, each malformed one telling its message.
+std::vector<ScheduleEntry> plainBubbleSort(std::vector<ScheduleEntry> entries, FakeUi& ui) {
+  for (ScheduleEntry& entry : entries) entry.time = zorq::normaliseTime(entry.time);
+  for (bool exchanged = entries.size() >= 2; exchanged;) {
+    exchanged = false;
+    for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
+      int first = zorq::TimeToMinutes(entries[i].time, ui);
+      int second = zorq::TimeToMinutes(entries[i + 1].time, ui);
+      if (first > second) {
+        std::swap(entries[i], entries[i + 1]);
+        exchanged = true;
+      }
+    }
+  }
+  return entries;
+}
+
+TEST_F(Schedule, SortingGivesTheOrderAndTheMessagesOfThePlainPasses) {
+  // Malformed ones among them ("abc", "", "9:3x", "ab:cd"), a negative one,
+  // equal minutes written differently, and times the sort first normalises.
+  const std::vector<std::string> pool = {"abc",   "",      "9:3x",  "ab:cd", "-1:30", "00:00", "0:00",
+                                         "00:01", "7:30",  "07:30", " 9:30", "12:00", "1230",  "23:59",
+                                         "25:99", "12:3x", "5:00",  "04:00", "00:0",  "23:5"};
+  std::mt19937 random(20261209);
+  for (int round = 0; round < 400; ++round) {
+    std::vector<ScheduleEntry> schedule(random() % 13);
+    for (std::size_t i = 0; i < schedule.size(); ++i)
+      schedule[i] = {pool[random() % pool.size()], "e" + std::to_string(i)};
+    FakeUi plainUi;
+    const std::vector<ScheduleEntry> expected = plainBubbleSort(schedule, plainUi);
+    ui.shown.clear();
+    entries(schedule);
+    editor.sortieren(ui);
+    ASSERT_EQ(editor.entries, expected) << "round " << round;
+    ASSERT_EQ(ui.shown.size(), plainUi.shown.size()) << "round " << round;
+    for (std::size_t k = 0; k < ui.shown.size(); ++k) {
+      ASSERT_EQ(ui.shown[k].text, plainUi.shown[k].text) << "round " << round << ", message " << k;
+      ASSERT_EQ(ui.shown[k].title, "Fehler");
+      ASSERT_EQ(ui.shown[k].icon, ui::Icon::None);
+    }
+  }
 }
 
 TEST(ScheduleRules, WeekdayMarkersBothWays) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "temp_dir.h"
 
 namespace {
@@ -156,6 +158,44 @@ TEST_F(External, SortingIsStableAndPutsUpperCaseFirst) {
   EXPECT_EQ(zorq::levelOf(editor.entries[3].options), 5);
   EXPECT_EQ(editor.shown(), 0);
   EXPECT_EQ(editor.fields.name, "Alpha");
+}
+
+// The passes as written down: adjacent names compared by character codes,
+// an exchange only when the first is greater, until a pass exchanges nothing.
+std::vector<zorq::ExternalProgram> plainBubbleSort(std::vector<zorq::ExternalProgram> programs) {
+  auto greater = [](const std::string& a, const std::string& b) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+      if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) > static_cast<unsigned char>(b[i]);
+    return a.size() > b.size();
+  };
+  for (bool exchanged = programs.size() >= 2; exchanged;) {
+    exchanged = false;
+    for (std::size_t i = 0; i + 1 < programs.size(); ++i)
+      if (greater(programs[i].name, programs[i + 1].name)) {
+        std::swap(programs[i], programs[i + 1]);
+        exchanged = true;
+      }
+  }
+  return programs;
+}
+
+TEST_F(External, SortingGivesTheOrderOfThePlainPasses) {
+  const std::vector<std::string> pool = {"beta", "Alpha", "alpha", "\xc4pfel", "\xe4pfel", "",
+                                         "a",    "B",     "beta ", "Beta",     "~",        "(NEU)"};
+  std::mt19937 random(301);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<zorq::ExternalProgram> programs(random() % 12);
+    for (std::size_t i = 0; i < programs.size(); ++i)
+      programs[i] = {pool[random() % pool.size()], "k" + std::to_string(i), "", "", 0};
+    std::vector<std::string> expected;
+    for (const auto& e : plainBubbleSort(programs)) expected.push_back(e.comment);
+    editor = {};
+    editor.entries = programs;
+    ASSERT_TRUE(editor.sort().ok());
+    std::vector<std::string> comments;
+    for (const auto& e : editor.entries) comments.push_back(e.comment);
+    ASSERT_EQ(comments, expected) << "round " << round;
+  }
 }
 
 TEST_F(External, ALevelOrShortcutOutsideItsByteIsRefusedAndTheEntryStaysShown) {
