@@ -1,8 +1,6 @@
 // Natively: stat before open, open without waiting (a FIFO with no writer
 // would block), and fstat again on what was opened.
-#include <dirent.h>
 #include <fcntl.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,53 +8,15 @@
 #include <cstring>
 
 #include "check.h"
+#include "platform/posix/posix_path.h"
 #include "files.h"
 
 namespace zorqcheck {
 
 namespace {
 
-bool there(const std::string& path) {
-  struct stat st {};
-  return ::lstat(path.c_str(), &st) == 0;
-}
-
-// The entry of dir whose name equals name but for the case of its letters
-// (ASCII letters only), or name itself.
-std::string caseVariant(const std::string& dir, const std::string& name) {
-  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-  if (d == nullptr) return name;
-  std::string found = name;
-  while (const dirent* entry = ::readdir(d)) {
-    if (::strcasecmp(entry->d_name, name.c_str()) == 0) {
-      found = entry->d_name;
-      break;
-    }
-  }
-  ::closedir(d);
-  return found;
-}
-
 // A Windows-1252 path with "\" or "/" as this file system names it (UTF-8).
-std::string local(const std::string& windowsPath) {
-  std::string path = utf8Of(windowsPath);
-  for (char& c : path)
-    if (c == '\\') c = '/';
-  if (there(path)) return path;
-  std::string resolved;
-  std::size_t start = 0;
-  if (!path.empty() && path[0] == '/') resolved = "/", start = 1;
-  while (start <= path.size()) {
-    std::size_t end = std::min(path.find('/', start), path.size());
-    std::string part = path.substr(start, end - start);
-    if (!part.empty() && part != "." && part != ".." && !there(resolved + part))
-      part = caseVariant(resolved, part);
-    resolved += part;
-    if (end < path.size()) resolved += '/';
-    start = end + 1;
-  }
-  return resolved;
-}
+std::string local(const std::string& windowsPath) { return plat::posixPath(utf8Of(windowsPath)); }
 
 bool missing(int error) { return error == ENOENT || error == ENOTDIR; }
 

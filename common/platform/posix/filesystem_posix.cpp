@@ -16,6 +16,7 @@
 #include <filesystem>
 
 #include "platform/filesystem.h"
+#include "platform/posix/posix_path.h"
 
 namespace plat {
 
@@ -23,7 +24,7 @@ namespace {
 
 bool there(const std::string& path) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0;
+  return ::lstat(path.c_str(), &st) == 0;
 }
 
 // The entry of dir whose name equals name but for the case of its letters,
@@ -42,11 +43,11 @@ std::string caseVariant(const std::string& dir, const std::string& name) {
   return found;
 }
 
-// The path as this file system names it. A part that does not exist as
-// written is looked for without regard to case, as Windows and Wine find
-// it: a box installed under Wine may hold DATEN\MAIN.TXT where the programs
-// ask for daten\main.txt. Parts that do not exist at all stay as written.
-std::string local(std::string path) {
+std::string local(std::string path) { return posixPath(std::move(path)); }
+
+}  // namespace
+
+std::string posixPath(std::string path) {
   for (char& c : path)
     if (c == '\\') c = '/';
   if (there(path)) return path;
@@ -64,6 +65,8 @@ std::string local(std::string path) {
   }
   return resolved;
 }
+
+namespace {
 
 txt::Status errnoError(const char* what, const std::string& path) {
   return txt::Status::Fail(std::string(what) + " " + path + " failed: " + std::strerror(errno));
