@@ -16,6 +16,10 @@ txt::Status FileSystem::createNew(const std::string& path, bool& taken) {
   return writeNew(path, {});
 }
 
+txt::Status FileSystem::removeEmptyDirectory(const std::string& path) {
+  return txt::Status::Fail("removing folder " + path + " is not supported");
+}
+
 std::vector<std::string> FileSystem::filesEndingWith(const std::string&, const std::string&) { return {}; }
 
 }  // namespace plat

@@ -40,6 +40,9 @@ class FileSystem {
   virtual txt::Status remove(const std::string& path) = 0;
   // Creates one directory; an existing directory is no error.
   virtual txt::Status makeDirectory(const std::string& path) = 0;
+  // Removes a folder that is empty; a folder that holds anything stays and
+  // is an error. A file system that cannot remove folders always says no.
+  virtual txt::Status removeEmptyDirectory(const std::string& path);
   // The names (without folder) of the files in folder (ending with "\")
   // whose names end with suffix. A file system that cannot list says none.
   virtual std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix);

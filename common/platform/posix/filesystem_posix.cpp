@@ -176,6 +176,11 @@ class PosixFileSystem final : public FileSystem {
     if (errno == EEXIST && info(path).directory) return {};
     return errnoError("creating folder", path);
   }
+
+  txt::Status removeEmptyDirectory(const std::string& path) override {
+    if (::rmdir(local(path).c_str()) != 0) return errnoError("removing folder", path);
+    return {};
+  }
 };
 
 }  // namespace

@@ -166,6 +166,11 @@ class Win32FileSystem final : public FileSystem {
     if (GetLastError() == ERROR_ALREADY_EXISTS && info(path).directory) return {};
     return lastError("creating folder", path);
   }
+
+  txt::Status removeEmptyDirectory(const std::string& path) override {
+    if (!RemoveDirectoryW(wide(path).c_str())) return lastError("removing folder", path);
+    return {};
+  }
 };
 
 }  // namespace
