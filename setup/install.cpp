@@ -29,7 +29,7 @@ std::string lowered(std::string s) {
 
 bool separator(char c) { return c == '\\' || c == '/'; }
 
-// The folder part of a path, with its "\\".
+// The folder part of a path, with its "\".
 std::string folderOf(const std::string& path) {
   std::size_t at = path.find_last_of("\\/");
   return at == std::string::npos ? std::string() : path.substr(0, at + 1);
@@ -39,7 +39,7 @@ bool isMarker(const std::string& target) {
   return target.rfind("@WIN", 0) == 0 || target.rfind("@SYS", 0) == 0;
 }
 
-// The name after a marker; one "\\" between marker and name is no part of it.
+// The name after a marker; one "\" between marker and name is no part of it.
 std::string afterMarker(const std::string& target) {
   std::string name = target.substr(4);
   if (!name.empty() && name.front() == '\\') name.erase(0, 1);
@@ -70,8 +70,8 @@ txt::Status checkRelativeName(const std::string& name) {
   if (name.empty() || separator(name.back())) return txt::Status::Fail("Es fehlt der Dateiname.");
   if (separator(name.front())) return txt::Status::Fail("Ein absoluter Pfad ist nicht erlaubt.");
   if (name.find(':') != std::string::npos) return txt::Status::Fail("Ein Laufwerk ist nicht erlaubt.");
-  // Windows drops trailing dots and blanks of a part: ". ." and "..." lead
-  // out of the folder as ".." does.
+  // A part of dots and blanks alone is refused: Windows drops trailing dots
+  // and blanks of a part, so ". ." may well end up as "..".
   std::size_t begin = 0;
   while (begin <= name.size()) {
     std::size_t end = begin;
