@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "platform/save.h"
 #include "setupmod.h"
@@ -44,6 +45,29 @@ std::string afterMarker(const std::string& target) {
   std::string name = target.substr(4);
   if (!name.empty() && name.front() == '\\') name.erase(0, 1);
   return name;
+}
+
+// An old file put aside until the installation is done:
+// "<name>.<process id>-<counter>.old~". Its name differs from that of a
+// staged copy, so that nothing takes it for one and removes it.
+constexpr const char* kAsideSuffix = ".old~";
+
+bool digitsOnly(const std::string& s) {
+  return !s.empty() && s.size() <= 9 && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The process that put name aside, and the name it had; 0 when name is no
+// such file.
+unsigned long asideOwner(const std::string& name, std::string& original) {
+  const std::size_t suffix = std::char_traits<char>::length(kAsideSuffix);
+  if (name.size() <= suffix || name.compare(name.size() - suffix, suffix, kAsideSuffix) != 0) return 0;
+  const std::string stem = name.substr(0, name.size() - suffix);
+  const std::size_t dot = stem.rfind('.'), dash = stem.rfind('-');
+  if (dot == std::string::npos || dot == 0 || dash == std::string::npos || dash < dot) return 0;
+  const std::string owner = stem.substr(dot + 1, dash - dot - 1);
+  if (!digitsOnly(owner) || !digitsOnly(stem.substr(dash + 1))) return 0;
+  original = stem.substr(0, dot);
+  return std::stoul(owner);
 }
 
 }  // namespace
@@ -211,10 +235,39 @@ void CopyPhase::processFileList(const std::string& fileListName) {
 }
 
 void CopyPhase::removeLeftovers(const std::string& destination) {
-  // Copies a killed setup left beside its destinations: the next run
-  // takes them away before it stages its own.
+  // A setup killed while it ran left its staged copies and maybe old files
+  // it had put aside: the next run tidies up before it stages its own. An
+  // old file whose place is empty goes back there; one whose place holds
+  // the new file is no longer needed.
   std::string folder = folderOf(destination);
-  if (foldersSwept_.insert(lowered(folder)).second) plat::removeLeftoverTemporaries(fs_, folder);
+  if (!foldersSwept_.insert(lowered(folder)).second) return;
+  plat::removeLeftoverTemporaries(fs_, folder);
+  for (const std::string& name : fs_.filesEndingWith(folder, kAsideSuffix)) {
+    std::string original;
+    unsigned long owner = asideOwner(name, original);
+    if (owner == 0 || owner == plat::processId() || plat::processRunning(owner)) continue;
+    if (fs_.info(folder + original).exists)
+      fs_.remove(folder + name);
+    else
+      fs_.replace(folder + name, folder + original);
+  }
+}
+
+txt::Status CopyPhase::putAside(const std::string& destination, std::string& aside) {
+  static unsigned counter = 0;
+  const std::string stem = destination + "." + std::to_string(plat::processId()) + "-";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    aside = stem + std::to_string(++counter) + kAsideSuffix;
+    bool taken = false;
+    if (fs_.createNew(aside, taken)) {
+      if (fs_.replace(destination, aside)) return {};
+      fs_.remove(aside);
+      break;
+    }
+    if (!taken) break;
+  }
+  aside.clear();
+  return txt::Status::Fail("Die vorhandene Datei l\xe4sst sich nicht beiseitelegen.");
 }
 
 void CopyPhase::InstallFile(const std::string& source, const std::string& to) {
@@ -235,15 +288,10 @@ void CopyPhase::InstallFile(const std::string& source, const std::string& to) {
 bool CopyPhase::replaceAll() {
   for (Staged& file : staged_) {
     if (fs_.info(file.destination).exists) {
-      std::string aside;
-      txt::Status s = plat::createTemporary(fs_, file.destination, aside);
-      if (s) s = fs_.replace(file.destination, aside);
-      if (!s) {
-        if (!aside.empty()) fs_.remove(aside);
-        fail(file.source, file.destination, "Die vorhandene Datei l\xe4sst sich nicht beiseitelegen.");
+      if (txt::Status s = putAside(file.destination, file.aside); !s) {
+        fail(file.source, file.destination, s.error);
         return false;
       }
-      file.aside = aside;
     }
     if (!fs_.replace(file.temporary, file.destination)) {
       fail(file.source, file.destination, "Die vorhandene Datei l\xe4sst sich nicht ersetzen.");

@@ -101,7 +101,7 @@ class CopyPhase {
     std::string source;
     std::string destination;
     std::string temporary;  // the staged copy
-    std::string aside;      // the old file while the installation is not done; "" for none
+    std::string aside;      // the old file until the installation is done; "" for none
     bool placed = false;
   };
 
@@ -113,6 +113,8 @@ class CopyPhase {
   void fail(const std::string& source, const std::string& destination, const std::string& reason);
   void makeFolders(const std::string& folder);
   void removeLeftovers(const std::string& destination);
+  // Moves the file at destination to a new name beside it.
+  txt::Status putAside(const std::string& destination, std::string& aside);
 
   plat::FileSystem& fs_;
   ui::Services& ui_;

@@ -369,17 +369,23 @@ TEST_F(CopyPhaseTest, RefusedTargetsAndSources) {
   EXPECT_TRUE(after.empty()) << after.begin()->first;
 }
 
-// The temporary files of a setup that was killed are taken away by the
-// next run before it stages its own.
-TEST_F(CopyPhaseTest, LeftoverCopiesOfAKilledSetupAreRemoved) {
+// What a setup that was killed left is tidied up by the next run before
+// it stages its own: the staged copies go, an old file put aside goes back
+// to its place when that is empty and goes when the new one stands there.
+TEST_F(CopyPhaseTest, LeftoversOfAKilledSetupAreTidiedUp) {
   f.distFile("a.exe", "neu");
   f.distribution("", "-1\r\na.exe\r\na.exe\r\n");
+  f.tmp.write("drive\\Valmorin Box\\a.exe", "neu");
   f.tmp.write("drive\\Valmorin Box\\a.exe.999999-3.new~", "halb");
+  f.tmp.write("drive\\Valmorin Box\\a.exe.999999-4.old~", "alt a");
+  f.tmp.write("drive\\Valmorin Box\\b.txt.999999-5.old~", "alt b");
+  f.tmp.write("drive\\Valmorin Box\\c.txt.999999-x.old~", "fremd");  // no name of setup's
   setup::CopyPhase phase(f.fs, f.ui, view, plan(false));
   ASSERT_TRUE(phase.run("inst.dat"));
   phase.keep();
-  EXPECT_FALSE(f.tmp.exists("drive\\Valmorin Box\\a.exe.999999-3.new~"));
+  EXPECT_EQ(installed("b.txt"), "alt b");
   EXPECT_EQ(installed("a.exe"), "neu");
+  EXPECT_EQ(snapshot(f.tmp.path() + "drive/Valmorin Box/").size(), 4u);  // .keep, a.exe, b.txt, the stranger
 }
 
 }  // namespace
