@@ -187,6 +187,9 @@ bool CopyPhase::languageFileReplaced() {
 }
 
 void CopyPhase::makeFolders(const std::string& folder) {
+  // Most records share a few folders: each is looked at once, not once a
+  // file and level.
+  if (!foldersMadeOrFound_.insert(lowered(folder)).second) return;
   std::vector<std::string> made = MakeDirs(fs_, folder);
   foldersMade_.insert(foldersMade_.end(), made.begin(), made.end());
 }

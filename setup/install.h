@@ -123,9 +123,10 @@ class CopyPhase {
   std::int32_t copied_ = 0;
   std::vector<std::string> failures_;
   std::vector<Staged> staged_;
-  std::set<std::string> planned_;         // destinations in lower case
-  std::vector<std::string> foldersMade_;  // outermost first
-  std::set<std::string> foldersSwept_;    // folders cleared of leftover copies, in lower case
+  std::set<std::string> planned_;             // destinations in lower case
+  std::vector<std::string> foldersMade_;      // outermost first
+  std::set<std::string> foldersMadeOrFound_;  // by makeFolders, in lower case
+  std::set<std::string> foldersSwept_;        // folders cleared of leftover copies, in lower case
 };
 
 }  // namespace setup
