@@ -249,10 +249,8 @@ void CopyPhase::removeLeftovers(const std::string& destination) {
     std::string original;
     unsigned long owner = asideOwner(name, original);
     if (owner == 0 || owner == plat::processId() || plat::processRunning(owner)) continue;
-    if (fs_.info(folder + original).exists)
-      fs_.remove(folder + name);
-    else
-      fs_.replace(folder + name, folder + original);
+    bool taken = false;
+    if (!fs_.moveNew(folder + name, folder + original, taken) && taken) fs_.remove(folder + name);
   }
 }
 
@@ -262,12 +260,8 @@ txt::Status CopyPhase::putAside(const std::string& destination, std::string& asi
   for (int attempt = 0; attempt < 100; ++attempt) {
     aside = stem + std::to_string(++counter) + kAsideSuffix;
     bool taken = false;
-    if (fs_.createNew(aside, taken)) {
-      if (fs_.replace(destination, aside)) return {};
-      fs_.remove(aside);
-      break;
-    }
-    if (!taken) break;
+    if (fs_.moveNew(destination, aside, taken)) return {};
+    if (!taken) break;  // else a stale name of an ended process: the next number
   }
   aside.clear();
   return txt::Status::Fail("Die vorhandene Datei l\xe4sst sich nicht beiseitelegen.");
@@ -290,14 +284,20 @@ void CopyPhase::InstallFile(const std::string& source, const std::string& to) {
 
 bool CopyPhase::replaceAll() {
   for (Staged& file : staged_) {
-    if (fs_.info(file.destination).exists) {
-      if (txt::Status s = putAside(file.destination, file.aside); !s) {
-        fail(file.source, file.destination, s.error);
+    // Most destinations are new: the staged copy takes the name at once.
+    // Where a file stands, it is put aside first; a file that came since it
+    // was staged is thus never lost either.
+    bool taken = false;
+    txt::Status s = fs_.moveNew(file.temporary, file.destination, taken);
+    if (!s && taken) {
+      if (txt::Status aside = putAside(file.destination, file.aside); !aside) {
+        fail(file.source, file.destination, aside.error);
         return false;
       }
+      s = fs_.moveNew(file.temporary, file.destination, taken);
     }
-    if (!fs_.replace(file.temporary, file.destination)) {
-      fail(file.source, file.destination, "Die vorhandene Datei l\xe4sst sich nicht ersetzen.");
+    if (!s) {
+      fail(file.source, file.destination, "Die Datei l\xe4sst sich nicht an ihren Platz bringen.");
       return false;
     }
     file.placed = true;

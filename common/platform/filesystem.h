@@ -36,6 +36,10 @@ class FileSystem {
   virtual txt::Status createNew(const std::string& path, bool& taken);
   // Puts from in the place of to in one step, replacing an existing to.
   virtual txt::Status replace(const std::string& from, const std::string& to) = 0;
+  // Gives from the name to, which must not exist yet (as MoveFile does):
+  // taken is set when a file or folder of that name exists already; nothing
+  // is touched then.
+  virtual txt::Status moveNew(const std::string& from, const std::string& to, bool& taken);
   virtual txt::Status copy(const std::string& from, const std::string& to) = 0;
   virtual txt::Status remove(const std::string& path) = 0;
   // Creates one directory; an existing directory is no error.

@@ -82,6 +82,14 @@ class FaultyFileSystem : public plat::FileSystem {
     if (heldBySomebody(to)) return txt::Status::Fail("replacing " + to + " failed: sharing violation");
     return failReplace && hits(to) ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
   }
+  // Fails as replace does: it is the other way to put a file in place.
+  txt::Status moveNew(const std::string& from, const std::string& to, bool& taken) override {
+    ++replaces;
+    taken = false;
+    if (hit(Fault::Replace, to)) return txt::Status::Fail("moving to " + to + " failed");
+    if (heldBySomebody(to)) return txt::Status::Fail("moving to " + to + " failed: sharing violation");
+    return failReplace && hits(to) ? txt::Status::Fail("sharing violation") : real_.moveNew(from, to, taken);
+  }
   txt::Status copy(const std::string& from, const std::string& to) override {
     ++copies;
     if (hit(Fault::Backup, from)) return txt::Status::Fail("copying " + from + " failed");

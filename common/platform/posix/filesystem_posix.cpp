@@ -147,6 +147,17 @@ class PosixFileSystem final : public FileSystem {
     return {};
   }
 
+  txt::Status moveNew(const std::string& from, const std::string& to, bool& taken) override {
+    // A hard link fails on an existing name; the old name then goes.
+    taken = false;
+    if (::link(local(from).c_str(), local(to).c_str()) != 0) {
+      taken = errno == EEXIST;
+      return errnoError("moving", from);
+    }
+    if (::unlink(local(from).c_str()) != 0) return errnoError("moving", from);
+    return {};
+  }
+
   txt::Status copy(const std::string& from, const std::string& to) override {
     std::error_code ec;
     std::filesystem::copy_file(local(from), local(to), std::filesystem::copy_options::overwrite_existing, ec);
