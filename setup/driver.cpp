@@ -29,6 +29,14 @@ bool Setup::start() {
                     kMessageTitle, ui::Icon::Critical);
     return false;
   }
+  // Without a file list there is nothing to install; going on would only
+  // point zorq.ini at an empty folder.
+  if (!setup::FileExists(env_.fs, env_.setupDir + state_.fileListName)) {
+    env_.ui.message("Im Setup-Ordner " + CutBackslash(env_.setupDir) + " fehlt die Dateiliste " +
+                        state_.fileListName + "." + kLineEnd + "Es gibt nichts zu installieren.",
+                    kMessageTitle, ui::Icon::Exclamation);
+    return false;
+  }
   state_.title = "ValmorinPC Mailboxsystem";
   state_.groupName = "Valmorin";
   state_.welcomeText = welcomeText(state_.inst2);
@@ -60,38 +68,75 @@ bool Setup::confirmPath(const std::string& typed) {
   state_.installPath = p;
   if (!DirExists(env_.fs, p)) {
     std::string question = "Pfad '" + p + "' existiert nicht, anlegen?";
-    if (env_.ui.message(question, kMessageTitle, ui::Icon::None, ui::Buttons::YesNo) == ui::Answer::Yes)
-      MakeDirs(env_.fs, p);
+    if (env_.ui.message(question, kMessageTitle, ui::Icon::None, ui::Buttons::YesNo) == ui::Answer::Yes) {
+      std::vector<std::string> made = MakeDirs(env_.fs, p);
+      foldersMade_.insert(foldersMade_.end(), made.begin(), made.end());
+    }
   }
   if (!DirExists(env_.fs, p)) return false;
   state_.shortInstallPath = ShortPath(env_.sys, p);
   return true;
 }
 
-void Setup::copyPhase(CopyView& view) {
+namespace {
+
+// A list for a message box: the head, an empty line, at most 15 entries (a
+// wrong distribution fails every file: the box must still fit the screen).
+std::string listing(const std::string& head, const std::vector<std::string>& entries) {
+  constexpr std::size_t kListed = 15;
+  std::string text = head + kLineEnd;
+  for (std::size_t i = 0; i < entries.size() && i < kListed; ++i) text += kLineEnd + entries[i];
+  if (entries.size() > kListed)
+    text += std::string(kLineEnd) + "... und " + std::to_string(entries.size() - kListed) + " weitere";
+  return text;
+}
+
+}  // namespace
+
+bool Setup::copyPhase(CopyView& view) {
   CopyPlan plan{env_.setupDir,      state_.installPath,    state_.dirs.windows,
                 state_.dirs.system, state_.inst2.update(), state_.inst2.fileTotal};
   CopyPhase phase(env_.fs, env_.ui, view, plan);
-  phase.run(state_.fileListName);
+  bool installed = phase.run(state_.fileListName);
   state_.copied = phase.copied();
   failures_.insert(failures_.end(), phase.failures().begin(), phase.failures().end());
+  // zorq.ini belongs to the installation: written while the old files are
+  // still at hand, so that a failure takes the files back too.
+  if (installed && !state_.inst2.update()) {
+    if (txt::Status s = plat::saveFile(env_.fs, iniPath(), iniContent()); !s) {
+      failures_.push_back(iniPath() + ": " + s.error);
+      phase.undo();
+      installed = false;
+    }
+  }
+  if (installed) {
+    phase.keep();
+    return true;
+  }
+  for (auto folder = foldersMade_.rbegin(); folder != foldersMade_.rend(); ++folder)
+    env_.fs.removeEmptyDirectory(*folder);
+  return false;
 }
 
 void Setup::finishInstallation() {
   if (state_.inst2.update()) return;
-  if (txt::Status s = plat::saveFile(env_.fs, iniPath(), iniContent()); !s) failures_.push_back(iniPath());
-  createProgramGroup(env_.progman, env_.startMenu, state_.groupName, state_.installPath);
+  for (const std::string& item :
+       createProgramGroup(env_.progman, env_.startMenu, state_.groupName, state_.installPath))
+    failures_.push_back(item);
+}
+
+void Setup::reportRefusal() {
+  std::string head = std::string("Die Installation wurde nicht durchgef\xfchrt.") + kLineEnd +
+                     "Die vorhandenen Dateien sind unver\xe4ndert.";
+  env_.ui.message(listing(head, failures_), kMessageTitle, ui::Icon::Exclamation);
 }
 
 void Setup::reportFailures() {
   if (failures_.empty()) return;
-  // A wrong distribution fails every file: the box must still fit the screen.
-  constexpr std::size_t kListed = 15;
-  std::string text = std::string("Folgende Dateien konnten nicht installiert werden:") + kLineEnd;
-  for (std::size_t i = 0; i < failures_.size() && i < kListed; ++i) text += kLineEnd + failures_[i];
-  if (failures_.size() > kListed)
-    text += std::string(kLineEnd) + "... und " + std::to_string(failures_.size() - kListed) + " weitere";
-  env_.ui.message(text, kMessageTitle, ui::Icon::Exclamation);
+  env_.ui.message(listing("Folgende Verkn\xfcpfungen der Programmgruppe " + state_.groupName +
+                              " konnten nicht angelegt werden:",
+                          failures_),
+                  kMessageTitle, ui::Icon::Exclamation);
 }
 
 std::string Setup::finalText() {
@@ -123,8 +168,13 @@ void Setup::run(Screens& screens) {
   screens.showMain(state_.title);
   if (!screens.welcome(state_.welcomeText)) return;
   if (!screens.path()) return;
-  copyPhase(screens.openCopy());
+  bool installed = copyPhase(screens.openCopy());
   screens.closeCopy();
+  if (!installed) {
+    // Nothing was installed: no program group and no final window.
+    reportRefusal();
+    return;
+  }
   finishInstallation();
   reportFailures();
   startChosen(screens.theend(finalText()));

@@ -66,19 +66,25 @@ class Setup {
   void run(Screens& screens);
 
   // Steps 1 to 8: false when the program must end at once (server running,
-  // update without installation, unreadable header).
+  // no file list, update without installation, unreadable header).
   bool start();
 
   // "Weiter>" in path: the typed folder, created on request. True when it
   // exists afterwards (the confirm flag).
   bool confirmPath(const std::string& typed);
 
-  // Step 12, with the window of the copy phase.
-  void copyPhase(CopyView& view);
-  // Step 13 (a full installation only): zorq.ini and the program group.
+  // Step 12, with the window of the copy phase, and zorq.ini of a full
+  // installation: all or nothing. False when anything could not be put in
+  // place; the box is then as it was before, the folders setup made for it
+  // included.
+  bool copyPhase(CopyView& view);
+  // Step 13 (a full installation only): the program group.
   void finishInstallation();
-  // The failures of the run, listed before the final dialog; nothing when
-  // all went well.
+  // The message of an installation that did not go through: why, file by
+  // file.
+  void reportRefusal();
+  // The shortcuts that could not be made, listed before the final dialog;
+  // nothing when all went well.
   void reportFailures();
   // The text of theend.
   static std::string finalText();
@@ -101,6 +107,7 @@ class Setup {
   Environment env_;
   State state_;
   std::vector<std::string> failures_;
+  std::vector<std::string> foldersMade_;  // by the path dialog, outermost first
 };
 
 }  // namespace setup

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ int progressPercent(double fraction);
 // The runtime library rule: oleaut32.dll below this size is replaced.
 inline constexpr std::int64_t kOleautMinimum = 490000;
 
+// A name of the file list, a source or a target, that stays within its
+// folder: relative, without a drive, without a ".." part. Fails with the
+// reason in German.
+txt::Status checkRelativeName(const std::string& name);
+
 // The directories and counters the copy phase works with.
 struct CopyPlan {
   std::string setupDir;     // the distribution, with "\"
@@ -53,31 +59,62 @@ struct CopyPlan {
   std::int32_t fileTotal = 0;
 };
 
+// The copy phase installs all or nothing. Every file it would install is
+// first copied to a temporary file beside its destination (staged); only
+// when every one is staged are the destinations replaced, one after the
+// other, each old file kept aside under a temporary name. When a file
+// cannot be staged or replaced, undo() puts the box back as it was.
 class CopyPhase {
  public:
   CopyPhase(plat::FileSystem& fs, ui::Services& ui, CopyView& view, CopyPlan plan)
       : fs_(fs), ui_(ui), view_(view), plan_(std::move(plan)) {}
 
-  // The whole phase: progress 0, the runtime libraries, the file list, the
-  // full bar at the end.
-  void run(const std::string& fileListName);
+  // The whole phase: progress 0, staging the runtime libraries and the file
+  // list, replacing the destinations, the full bar at the end. True when
+  // every file is in place; the old files then wait for keep() or undo().
+  // On false the phase has undone itself already.
+  bool run(const std::string& fileListName);
+  // The installation stands: the old files kept aside are removed.
+  void keep();
+  // Puts back every file replaced, removes the staged copies and the
+  // folders the phase made that are empty again.
+  void undo();
 
   // The destination of a record's target.
   std::string destination(const std::string& target) const;
 
   void ensureRuntimeLibraries();
   void processFileList(const std::string& fileListName);
-  // Copies one file, replacing an existing one in one step, and advances
-  // the progress.
+  // Stages one file beside its destination and advances the progress.
   void InstallFile(const std::string& source, const std::string& destination);
+  // Puts the staged files in place; false (and the failure listed) at the
+  // first that cannot be.
+  bool replaceAll();
 
   std::int32_t copied() const { return copied_; }
-  // "source -> destination" of every copy that failed, and any fault of the
-  // file list itself.
+  // "source -> destination: reason" of every file that stops the
+  // installation, and any fault of the file list itself.
   const std::vector<std::string>& failures() const { return failures_; }
 
  private:
+  struct Staged {
+    std::string source;
+    std::string destination;
+    std::string temporary;  // the staged copy
+    std::string aside;      // the old file until the installation is done; "" for none
+    bool placed = false;
+  };
+
   bool languageFileReplaced();
+  // Whether a file is (or will be, by an earlier record) at the destination.
+  bool present(const std::string& destination, const plat::FileInfo& now) const;
+  // A destination that must not be replaced: the reason, or "".
+  std::string refusal(const plat::FileInfo& now) const;
+  void fail(const std::string& source, const std::string& destination, const std::string& reason);
+  void makeFolders(const std::string& folder);
+  void removeLeftovers(const std::string& destination);
+  // Moves the file at destination to a new name beside it.
+  txt::Status putAside(const std::string& destination, std::string& aside);
 
   plat::FileSystem& fs_;
   ui::Services& ui_;
@@ -85,6 +122,11 @@ class CopyPhase {
   CopyPlan plan_;
   std::int32_t copied_ = 0;
   std::vector<std::string> failures_;
+  std::vector<Staged> staged_;
+  std::set<std::string> planned_;             // destinations in lower case
+  std::vector<std::string> foldersMade_;      // outermost first
+  std::set<std::string> foldersMadeOrFound_;  // by makeFolders, in lower case
+  std::set<std::string> foldersSwept_;        // folders cleared of leftover copies, in lower case
 };
 
 }  // namespace setup

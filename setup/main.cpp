@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <string>
+
 #include "driver.h"
 #include "platform/filesystem.h"
 #include "platform/system.h"
@@ -15,10 +17,19 @@
 
 namespace {
 
+// The distribution may lie deeper than MAX_PATH: the buffer grows to what
+// Windows asks for.
 std::string currentDirectory() {
-  wchar_t buffer[MAX_PATH + 1] = {};
-  DWORD n = GetCurrentDirectoryW(MAX_PATH + 1, buffer);
-  return setup::WithBackslash(plat::narrow(std::wstring_view(buffer, n)));
+  std::wstring buffer(MAX_PATH + 1, L'\0');
+  for (;;) {
+    DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (n < buffer.size()) {
+      buffer.resize(n);
+      break;
+    }
+    buffer.assign(n, L'\0');  // n counts the terminating NUL here
+  }
+  return setup::WithBackslash(plat::narrow(buffer));
 }
 
 }  // namespace

@@ -42,15 +42,18 @@ std::string ShortPath(plat::System& sys, const std::string& p) {
   return CutBackslash(shortForm.empty() ? path : shortForm);
 }
 
-void MakeDirs(plat::FileSystem& fs, const std::string& p) {
+std::vector<std::string> MakeDirs(plat::FileSystem& fs, const std::string& p) {
+  std::vector<std::string> made;
   std::string path = WithBackslash(p);
   std::size_t first = path.find('\\');
-  if (first == std::string::npos) return;
+  if (first == std::string::npos) return made;
   for (std::size_t at = path.find('\\', first + 1); at != std::string::npos; at = path.find('\\', at + 1)) {
     std::string level = path.substr(0, at);
     if (level.empty() || fs.info(level).directory) continue;
-    fs.makeDirectory(level);  // a failure shows when the caller looks for the folder
+    // A failure shows when the caller looks for the folder.
+    if (fs.makeDirectory(level)) made.push_back(level);
   }
+  return made;
 }
 
 void ReadWinDirs(plat::System& sys, WinDirs& dirs) {

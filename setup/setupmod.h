@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/filesystem.h"
 #include "platform/system.h"
@@ -35,8 +36,9 @@ std::string ShortPath(plat::System& sys, const std::string& p);
 
 // Creates every missing folder level of p. The first level (the drive, or
 // the root) is never created. Errors are ignored: the caller tests whether
-// the folder exists afterwards.
-void MakeDirs(plat::FileSystem& fs, const std::string& p);
+// the folder exists afterwards. Returns the levels it made, outermost first,
+// so that an installation that does not go through can take them back.
+std::vector<std::string> MakeDirs(plat::FileSystem& fs, const std::string& p);
 
 // The Windows and the system directory, each with a trailing "\". A
 // directory the platform cannot tell leaves the field unchanged.

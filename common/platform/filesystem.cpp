@@ -16,6 +16,17 @@ txt::Status FileSystem::createNew(const std::string& path, bool& taken) {
   return writeNew(path, {});
 }
 
+// The stand-in of the test fakes; the real ones move in one step.
+txt::Status FileSystem::moveNew(const std::string& from, const std::string& to, bool& taken) {
+  taken = info(to).exists;
+  if (taken) return txt::Status::Fail(to + " exists");
+  return replace(from, to);
+}
+
+txt::Status FileSystem::removeEmptyDirectory(const std::string& path) {
+  return txt::Status::Fail("removing folder " + path + " is not supported");
+}
+
 std::vector<std::string> FileSystem::filesEndingWith(const std::string&, const std::string&) { return {}; }
 
 }  // namespace plat

@@ -50,10 +50,17 @@ class FileSystem {
   virtual txt::Status createNew(const std::string& path, bool& taken);
   // Puts from in the place of to in one step, replacing an existing to.
   virtual txt::Status replace(const std::string& from, const std::string& to) = 0;
+  // Gives from the name to, which must not exist yet (as MoveFile does):
+  // taken is set when a file or folder of that name exists already; nothing
+  // is touched then.
+  virtual txt::Status moveNew(const std::string& from, const std::string& to, bool& taken);
   virtual txt::Status copy(const std::string& from, const std::string& to) = 0;
   virtual txt::Status remove(const std::string& path) = 0;
   // Creates one directory; an existing directory is no error.
   virtual txt::Status makeDirectory(const std::string& path) = 0;
+  // Removes a folder that is empty; a folder that holds anything stays and
+  // is an error. A file system that cannot remove folders always says no.
+  virtual txt::Status removeEmptyDirectory(const std::string& path);
   // The names (without folder) of the files in folder (ending with "\")
   // whose names end with suffix. A file system that cannot list says none.
   virtual std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix);

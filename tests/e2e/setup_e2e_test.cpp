@@ -1,6 +1,6 @@
 // The real setup.exe under Wine: a full installation of the demo
-// distribution into C:\Programme\Valmorin Box, an update over it, and a run
-// while the server stand-in runs.
+// distribution into C:\Programme\Valmorin Box, an update over it, updates
+// that install nothing, and a run while the server stand-in runs.
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <random>
 
@@ -123,6 +124,7 @@ class SetupRun : public ::testing::Test {
     std::error_code ec;
     fs::remove_all(kTarget, ec);
     fs::remove("C:\\Programme\\Valmorin.exe", ec);
+    fs::remove("C:\\Programme\\ausserhalb.txt", ec);
     fs::remove("C:\\Programme\\zorq-standin.log", ec);
     fs::remove(ini(), ec);
     fs::remove(windowsDirectory() + "zorq.hlp", ec);
@@ -305,6 +307,66 @@ TEST_F(SetupRun, AnUpdateShowsTheFolderAsItIsStored) {
   run.press(path, "Abbruch");
   EXPECT_TRUE(run.waitExit().has_value());
   EXPECT_EQ(slurp(ini()), iniBytes);
+}
+
+// Every file below root with its bytes and attributes.
+std::map<std::string, std::string> boxFiles(const std::string& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    files[entry.path().string()] = std::to_string(GetFileAttributesW(entry.path().c_str())) + ":" +
+                                   (entry.is_directory() ? "" : slurp(entry.path()));
+  return files;
+}
+
+// An update that cannot install every file installs none: a hidden
+// settings file it would replace, a target outside the installation, a
+// source missing from the distribution. Setup says why and ends without
+// its final window.
+TEST_F(SetupRun, AnUpdateThatCannotInstallEveryFileInstallsNone) {
+  const struct {
+    const char* record;
+    const char* reason;
+  } cases[] = {
+      {"-1\r\nmain.txt\r\ndaten\\main.txt\r\n",
+       "daten\\main.txt: Die vorhandene Datei ist versteckt oder eine Systemdatei."},
+      {"-1\r\nneu.txt\r\n..\\ausserhalb.txt\r\n",
+       "..\\ausserhalb.txt: \"..\" f\xfchrt aus dem Ordner hinaus."},
+      {"-1\r\nfehlt.exe\r\nfehlt.exe\r\n", "fehlt.exe: Die Datei fehlt im Setup-Ordner."},
+  };
+  fs::create_directories(kTarget + "\\daten");
+  std::ofstream(kTarget + "\\zorq.exe", std::ios::binary) << "alter Server";
+  std::ofstream(kTarget + "\\daten\\main.txt", std::ios::binary) << "des Sysops main.txt";
+  ASSERT_TRUE(SetFileAttributesA((kTarget + "\\daten\\main.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
+  const std::string iniBytes = kTarget + "\\\r\n";
+  std::ofstream(ini(), std::ios::binary) << iniBytes;
+  const auto before = boxFiles(kTarget);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
+    const std::string dir = stage("update");
+    fs::copy_file(testing_support::sourcePath("examples\\distribution\\full\\main.txt"), dir + "main.txt",
+                  fs::copy_options::overwrite_existing);
+    const std::string list = slurp(dir + "inst.dat");
+    std::ofstream(dir + "inst.dat", std::ios::binary)
+        << c.record << list;  // before the language file: no question
+    ExeRun run(dir + "setup.exe", dir);
+    ASSERT_TRUE(run.started());
+    EXPECT_EQ(throughPath(run, ""), kTarget);
+    auto box = run.waitMessageBox(30000);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text.rfind("Die Installation wurde nicht durchgef\xfchrt.\r\nDie vorhandenen Dateien sind "
+                              "unver\xe4ndert.\r\n",
+                              0),
+              0u)
+        << box->text;
+    EXPECT_NE(box->text.find(c.reason), std::string::npos) << box->text;
+    answer(run, *box, IDOK);
+    EXPECT_TRUE(run.waitExit().has_value());
+    EXPECT_EQ(FindWindowW(nullptr, L"Installation beendet"), nullptr);
+    EXPECT_EQ(boxFiles(kTarget), before);
+    EXPECT_FALSE(fs::exists("C:\\Programme\\ausserhalb.txt"));
+    EXPECT_EQ(slurp(ini()), iniBytes);
+    fs::remove_all(stageRoot + "update");
+  }
 }
 
 TEST_F(SetupRun, RefusedWhileTheServerRuns) {

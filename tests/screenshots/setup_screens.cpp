@@ -47,6 +47,7 @@ TEST(Screenshot, SetupMainWithWelcome) {
 
 TEST(Screenshot, SetupPath) {
   SetupFixture f;
+  f.distribution("", "");
   setup::Setup s(f.env());
   ASSERT_TRUE(s.start());
   s.state().installPath = "C:\\Programme\\Valmorin Box";

@@ -213,19 +213,57 @@ TEST_F(RunTest, UpdateWithoutInstallationEnds) {
   EXPECT_TRUE(screens.seen.empty());
 }
 
-TEST_F(RunTest, FailedCopiesAreListedBeforeTheEnd) {
+// A source missing from the distribution: nothing is installed, the new
+// folders go again, no zorq.ini, no program group, no final window.
+TEST_F(RunTest, AFailedInstallationSaysWhyAndEndsWithoutTheFinalWindow) {
   fullDistribution();
   f.distribution("3,0\r\n2.1\r\n\r\n",
                  "-1\r\nzorq.exe\r\nzorq.exe\r\n-1\r\ncruncher.exe\r\ncruncher.exe\r\n");
   setup::Setup s(f.env());
   ScriptedScreens screens(s);
+  screens.typedPath = target();
+  s.run(screens);
+  ASSERT_EQ(f.ui.shown.size(), 2u);  // the new folder, then why nothing was installed
+  EXPECT_EQ(
+      f.ui.shown[1].text,
+      "Die Installation wurde nicht durchgef\xfchrt.\r\nDie vorhandenen Dateien sind unver\xe4ndert.\r\n\r\n"
+      "cruncher.exe -> " +
+          target() + "\\cruncher.exe: Die Datei fehlt im Setup-Ordner.");
+  EXPECT_EQ(f.ui.shown[1].icon, ui::Icon::Exclamation);
+  EXPECT_EQ(screens.seen.back(), "/copy");
+  EXPECT_FALSE(f.tmp.exists("drive\\Programme"));
+  EXPECT_FALSE(f.tmp.exists("win\\zorq.ini"));
+  EXPECT_TRUE(f.dde.commands.empty());
+  EXPECT_TRUE(f.sys.started.empty());
+}
+
+TEST_F(RunTest, WithoutAFileListSetupEndsBeforeTheGreeting) {
+  f.tmp.write("dist\\inst2.dat", "3,0\r\n2.1\r\n\r\n");
+  setup::Setup s(f.env());
+  ScriptedScreens screens(s);
+  s.run(screens);
+  EXPECT_TRUE(screens.seen.empty());
+  ASSERT_EQ(f.ui.shown.size(), 1u);
+  EXPECT_EQ(f.ui.shown[0].text, "Im Setup-Ordner " + f.root() +
+                                    "dist fehlt die Dateiliste inst.dat.\r\nEs gibt nichts zu installieren.");
+  EXPECT_FALSE(f.tmp.exists("win\\zorq.ini"));
+  EXPECT_EQ(f.tmp.count(), 3u);
+}
+
+TEST_F(RunTest, ShortcutsThatCannotBeMadeAreListedBeforeTheEnd) {
+  fullDistribution();
+  f.dde.refusals = -1;  // no Program Manager: the Start menu
+  f.menu.refused = "Anleitung";
+  setup::Setup s(f.env());
+  ScriptedScreens screens(s);
   screens.ui = &f.ui;
   screens.typedPath = target();
   s.run(screens);
-  ASSERT_EQ(screens.boxesBeforeTheEnd, 2u);  // the new folder, then the failures
-  EXPECT_EQ(f.ui.shown[1].text, "Folgende Dateien konnten nicht installiert werden:\r\n\r\ncruncher.exe -> " +
-                                    target() + "\\cruncher.exe");
-  EXPECT_EQ(f.ui.shown[1].icon, ui::Icon::Exclamation);
+  ASSERT_EQ(screens.boxesBeforeTheEnd, 2u);
+  EXPECT_EQ(f.ui.shown[1].text,
+            "Folgende Verkn\xfcpfungen der Programmgruppe Valmorin konnten nicht angelegt "
+            "werden:\r\n\r\nAnleitung");
+  EXPECT_EQ(f.menu.shortcuts.size(), 3u);
 }
 
 TEST_F(RunTest, ALongListOfFailuresIsCut) {
@@ -267,7 +305,8 @@ TEST_F(RunTest, AnUnreadableHeaderStopsBeforeAnything) {
 }
 
 // zorq.ini against each step of its save failing: the old ini stays whole,
-// no temporary file is left, and the failure list names it.
+// no temporary file is left, the installed files are taken back, and the
+// message names it.
 TEST_F(RunTest, EveryFailingStepOfWritingZorqIniKeepsTheOldOneAndIsListed) {
   using Fault = testing_support::FaultyFileSystem::Fault;
   int faults = 0;
@@ -297,9 +336,11 @@ TEST_F(RunTest, EveryFailingStepOfWritingZorqIniKeepsTheOldOneAndIsListed) {
       for (const auto& e : std::filesystem::directory_iterator(g.tmp.path() + "win"))
         win.push_back(e.path().filename().string());
       EXPECT_EQ(win.size(), 2u) << "left behind in the Windows folder";
-      ASSERT_EQ(screens.boxesBeforeTheEnd, 2u);
-      EXPECT_NE(g.ui.shown[1].text.find("konnten nicht installiert werden"), std::string::npos);
-      EXPECT_NE(g.ui.shown[1].text.find(g.sys.windowsDir + "zorq.ini"), std::string::npos);
+      EXPECT_FALSE(g.tmp.exists("drive\\Box")) << "the installed files stayed";
+      ASSERT_EQ(g.ui.shown.size(), 2u);
+      EXPECT_EQ(g.ui.shown[1].text.rfind("Die Installation wurde nicht durchgef\xfchrt.", 0), 0u);
+      EXPECT_NE(g.ui.shown[1].text.find(g.sys.windowsDir + "zorq.ini: "), std::string::npos);
+      EXPECT_TRUE(g.dde.commands.empty());
       if (HasFailure()) return;
     }
   }

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 
 #include "faulty_fs.h"
 #include "inst2.h"
@@ -138,36 +141,6 @@ TEST_F(CopyPhaseTest, OverwriteFlagsDecide) {
   EXPECT_TRUE(phase.failures().empty());
 }
 
-// A copy cut short (setup killed, disk full) leaves the old file, or none,
-// and nothing beside it: a copy-if-missing record of the next run then
-// still sees the file missing and copies it.
-TEST_F(CopyPhaseTest, ACopyCutShortLeavesNoHalfFile) {
-  f.tmp.write("drive\\Valmorin Box\\always.txt", "alt");
-  f.distFile("always.txt", "neu und lang");
-  f.distFile("missing.txt", "ganz und gar");
-  f.distribution("", "-1\r\nalways.txt\r\nalways.txt\r\n0\r\nmissing.txt\r\nmissing.txt\r\n");
-  testing_support::FaultyFileSystem cut(f.fs);
-  cut.cutCopy = true;
-  {
-    setup::CopyPhase killed(cut, f.ui, view, plan(false));
-    killed.run("inst.dat");
-    EXPECT_EQ(killed.failures().size(), 2u);
-  }
-  EXPECT_EQ(installed("always.txt"), "alt");
-  EXPECT_FALSE(f.tmp.exists("drive\\Valmorin Box\\missing.txt"));
-  std::size_t beside = 0;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(std::filesystem::path(f.tmp.path()) / "drive" / "Valmorin Box")) {
-    EXPECT_NE(entry.path().filename().string(), "missing.txt");
-    ++beside;
-  }
-  EXPECT_EQ(beside, 2u);  // .keep and always.txt: no temporary file
-  setup::CopyPhase again(f.fs, f.ui, view, plan(false));
-  again.run("inst.dat");
-  EXPECT_EQ(installed("always.txt"), "neu und lang");
-  EXPECT_EQ(installed("missing.txt"), "ganz und gar");
-}
-
 TEST_F(CopyPhaseTest, MarkersAndFolders) {
   for (const char* name : {"a.ini", "b.dll", "c.dll", "d.txt"}) f.distFile(name, name);
   f.distribution("",
@@ -254,16 +227,165 @@ TEST_F(CopyPhaseTest, ProgressShowsTheStateBeforeEachFileAndStaysInRange) {
   EXPECT_EQ(view.fractions, (std::vector<double>{0.0, 0.0, 0.0, 0.0, 1.0}));
 }
 
-TEST_F(CopyPhaseTest, FailedCopiesAreCollectedAndTheRestGoesOn) {
+// Every file and folder below the test's root with its bytes ("/" for a
+// folder): two snapshots are equal when the run left no trace.
+std::map<std::string, std::string> snapshot(const std::string& root) {
+  std::map<std::string, std::string> tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    std::string name = entry.path().string().substr(root.size());
+    if (entry.is_directory()) {
+      tree[name] = "/";
+    } else {
+      std::ifstream in(entry.path(), std::ios::binary);
+      tree[name] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+  }
+  return tree;
+}
+
+TEST_F(CopyPhaseTest, FailuresAreAllListedAndNothingIsInstalled) {
   f.distFile("b", "b");
-  f.distribution("", "-1\r\nfehlt.exe\r\nfehlt.exe\r\n-1\r\nb\r\nb\r\n-1\r\nb\r\n");
+  f.distribution("", "-1\r\nb\r\nb\r\n-1\r\nfehlt.exe\r\nfehlt.exe\r\n-1\r\nb\r\nneu\\c\r\n-1\r\nb\r\n");
+  auto before = snapshot(f.tmp.path());
   setup::CopyPhase phase(f.fs, f.ui, view, plan(false));
-  phase.run("inst.dat");
-  EXPECT_EQ(installed("b"), "b");
+  EXPECT_FALSE(phase.run("inst.dat"));
+  EXPECT_EQ(snapshot(f.tmp.path()), before);
   ASSERT_EQ(phase.failures().size(), 2u);
-  EXPECT_EQ(phase.failures()[0], "fehlt.exe -> " + f.drive() + "\\Valmorin Box\\fehlt.exe");
-  EXPECT_NE(phase.failures()[1].find("Zeile 7"), std::string::npos);  // the cut record
-  EXPECT_EQ(phase.copied(), 2);
+  EXPECT_NE(phase.failures()[0].find("Zeile 10"), std::string::npos);  // the cut record
+  EXPECT_EQ(phase.failures()[1],
+            "fehlt.exe -> " + f.drive() + "\\Valmorin Box\\fehlt.exe: Die Datei fehlt im Setup-Ordner.");
+}
+
+// A failure at any step of staging (the temporary file, the copy) or of
+// putting the files in place (the old file aside, the new one in), at the
+// first, a middle or the last file: every destination stays byte-identical,
+// the new folder goes again and no temporary file is left.
+TEST_F(CopyPhaseTest, AFailureAtAnyStepLeavesTheBoxAsItWas) {
+  using Fault = testing_support::FaultyFileSystem::Fault;
+  f.tmp.write("drive\\Valmorin Box\\a.exe", "alt a");
+  f.tmp.write("drive\\Valmorin Box\\daten\\b.txt", "alt b");
+  for (const char* name : {"a.exe", "a2.exe", "b.txt", "c.txt"}) f.distFile(name, std::string("neu ") + name);
+  // a.exe is named twice: the second copy wins, and a failure after both
+  // must bring back the first old file.
+  f.distribution("",
+                 "-1\r\na.exe\r\na.exe\r\n-1\r\nb.txt\r\ndaten\\b.txt\r\n-1\r\nc.txt\r\ntexte\\neu\\c.txt\r\n"
+                 "-1\r\na2.exe\r\na.exe\r\n");
+  const auto before = snapshot(f.tmp.path());
+  int faults = 0;
+  for (Fault kind : {Fault::Create, Fault::Backup, Fault::Replace}) {
+    for (int n = 1;; ++n) {
+      SCOPED_TRACE("fault " + std::to_string(static_cast<int>(kind)) + " at step " + std::to_string(n));
+      testing_support::FaultyFileSystem faulty(f.fs);
+      faulty.arm(kind, n);
+      setup::CopyPhase phase(faulty, f.ui, view, plan(false));
+      bool installed = phase.run("inst.dat");
+      if (!faulty.fired()) {
+        EXPECT_TRUE(installed);
+        faulty.arm(Fault::None, 0);
+        phase.undo();  // taken back as a failing zorq.ini would
+        EXPECT_EQ(snapshot(f.tmp.path()), before);
+        break;
+      }
+      ++faults;
+      EXPECT_FALSE(installed);
+      EXPECT_EQ(phase.failures().size(), 1u);
+      EXPECT_EQ(snapshot(f.tmp.path()), before);
+      if (HasFailure()) return;
+    }
+  }
+  EXPECT_EQ(faults, 4 + 4 + 10);  // 4 temporaries, 4 copies; moves: 3 an old file (tried, aside, in), 1 a new
+
+  setup::CopyPhase phase(f.fs, f.ui, view, plan(false));
+  ASSERT_TRUE(phase.run("inst.dat"));
+  phase.keep();
+  EXPECT_EQ(installed("a.exe"), "neu a2.exe");
+  EXPECT_EQ(installed("daten\\b.txt"), "neu b.txt");
+  EXPECT_EQ(installed("texte\\neu\\c.txt"), "neu c.txt");
+  EXPECT_EQ(snapshot(f.tmp.path()).size(), before.size() + 3);  // texte, texte/neu, c.txt: nothing aside
+}
+
+// What a file list may not name, each with a good record beside it that
+// must not be installed either. A record with flag 0 over a file that is
+// there, hidden or read-only, stays a skip.
+TEST_F(CopyPhaseTest, RefusedTargetsAndSources) {
+  f.distFile("gut.txt", "neu");
+  f.tmp.write("drive\\Valmorin Box\\.versteckt", "alt");
+  f.tmp.write("drive\\Valmorin Box\\fest.txt", "alt");
+  f.tmp.write("drive\\Valmorin Box\\ordner\\.keep", "");
+  std::filesystem::permissions(f.tmp.path() + "drive/Valmorin Box/fest.txt",
+                               std::filesystem::perms::owner_read);
+  const std::string outside = "\"..\" f\xfchrt aus dem Ordner hinaus.",
+                    absolute = "Ein absoluter Pfad ist nicht erlaubt.",
+                    drive = "Ein Laufwerk ist nicht erlaubt.";
+  const struct {
+    const char* flag;
+    const char* source;
+    const char* target;
+    std::string reason;  // "" when the run goes through
+  } rows[] = {
+      {"-1", "gut.txt", "..\\ausserhalb.txt", outside},
+      {"-1", "gut.txt", "texte\\..\\..\\ausserhalb.txt", outside},
+      {"-1", "gut.txt", "texte\\. .\\ausserhalb.txt", outside},
+      {"-1", "gut.txt", "@WIN..\\ausserhalb.txt", outside},
+      {"-1", "..\\dist\\gut.txt", "gut.txt", outside},
+      {"-1", "gut.txt", "\\ausserhalb.txt", absolute},
+      {"-1", "gut.txt", "\\\\server\\box\\ausserhalb.txt", absolute},
+      {"-1", "gut.txt", "@SYS\\\\server\\ausserhalb.txt", absolute},
+      {"-1", "gut.txt", "c:\\ausserhalb.txt", drive},
+      {"-1", "gut.txt", "@WINc:ausserhalb.txt", drive},
+      {"-1", "c:gut.txt", "gut.txt", drive},
+      {"-1", "gut.txt", "texte\\", "Es fehlt der Dateiname."},
+      {"-1", "fehlt.txt", "fehlt.txt", "Die Datei fehlt im Setup-Ordner."},
+      {"-1", "gut.txt", ".versteckt", "Die vorhandene Datei ist versteckt oder eine Systemdatei."},
+      {"-1", "gut.txt", "fest.txt", "Die vorhandene Datei ist schreibgesch\xfctzt."},
+      {"0", "gut.txt", "ordner", "Dort steht ein Ordner gleichen Namens."},
+      {"0", "gut.txt", ".versteckt", ""},
+      {"0", "gut.txt", "fest.txt", ""},
+      {"1", "gut.txt", "..\\ausserhalb.txt", ""},  // never copied, never checked
+  };
+  f.distribution("", "");
+  const auto before = snapshot(f.tmp.path());
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.source) + " -> " + row.target);
+    f.distribution("", std::string(row.flag) + "\r\n" + row.source + "\r\n" + row.target +
+                           "\r\n-1\r\ngut.txt\r\ntexte\\neu\\gut.txt\r\n");
+    const auto list = snapshot(f.tmp.path());
+    setup::CopyPhase phase(f.fs, f.ui, view, plan(false));
+    bool installed = phase.run("inst.dat");
+    if (row.reason.empty()) {
+      EXPECT_TRUE(installed);
+      phase.undo();
+      continue;
+    }
+    EXPECT_FALSE(installed);
+    ASSERT_EQ(phase.failures().size(), 1u);
+    const std::string& failure = phase.failures()[0];
+    EXPECT_EQ(failure.substr(failure.size() - row.reason.size()), row.reason);
+    EXPECT_EQ(snapshot(f.tmp.path()), list);
+  }
+  f.tmp.write("dist\\inst.dat", "");
+  auto after = snapshot(f.tmp.path());
+  for (const auto& [name, bytes] : before) after.erase(name);
+  EXPECT_TRUE(after.empty()) << after.begin()->first;
+}
+
+// What a setup that was killed left is tidied up by the next run before
+// it stages its own: the staged copies go, an old file put aside goes back
+// to its place when that is empty and goes when the new one stands there.
+TEST_F(CopyPhaseTest, LeftoversOfAKilledSetupAreTidiedUp) {
+  f.distFile("a.exe", "neu");
+  f.distribution("", "-1\r\na.exe\r\na.exe\r\n");
+  f.tmp.write("drive\\Valmorin Box\\a.exe", "neu");
+  f.tmp.write("drive\\Valmorin Box\\a.exe.999999-3.new~", "halb");
+  f.tmp.write("drive\\Valmorin Box\\a.exe.999999-4.old~", "alt a");
+  f.tmp.write("drive\\Valmorin Box\\b.txt.999999-5.old~", "alt b");
+  f.tmp.write("drive\\Valmorin Box\\c.txt.999999-x.old~", "fremd");  // no name of setup's
+  setup::CopyPhase phase(f.fs, f.ui, view, plan(false));
+  ASSERT_TRUE(phase.run("inst.dat"));
+  phase.keep();
+  EXPECT_EQ(installed("b.txt"), "alt b");
+  EXPECT_EQ(installed("a.exe"), "neu");
+  EXPECT_EQ(snapshot(f.tmp.path() + "drive/Valmorin Box/").size(), 4u);  // .keep, a.exe, b.txt, the stranger
 }
 
 }  // namespace

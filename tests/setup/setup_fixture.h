@@ -46,7 +46,9 @@ class RecordingDde : public setup::DdeLink {
 class RecordingStartMenu : public setup::StartMenu {
  public:
   std::vector<std::string> shortcuts;  // "group|item|program"
+  std::string refused;                 // the item that cannot be made
   bool addShortcut(const std::string& group, const std::string& item, const std::string& program) override {
+    if (item == refused) return false;
     shortcuts.push_back(group + "|" + item + "|" + program);
     return true;
   }

@@ -47,6 +47,7 @@ TEST(Welcome, ShowsTheGreetingAndWeiterConfirms) {
 
 TEST(Path, AuswahlCancelledKeepsTheTextAndAnsweredFillsIt) {
   SetupFixture f;
+  f.distribution("", "");
   setup::Setup s(f.env());
   ASSERT_TRUE(s.start());
   const std::string picked = f.drive() + "\\Programme\\Valmorin Box";

@@ -100,6 +100,14 @@ class FaultyFileSystem : public plat::FileSystem {
     if (heldBySomebody(to)) return txt::Status::Fail("replacing " + to + " failed: sharing violation");
     return failReplace && hits(to) ? txt::Status::Fail("sharing violation") : real_.replace(from, to);
   }
+  // Fails as replace does: it is the other way to put a file in place.
+  txt::Status moveNew(const std::string& from, const std::string& to, bool& taken) override {
+    ++replaces;
+    taken = false;
+    if (hit(Fault::Replace, to)) return txt::Status::Fail("moving to " + to + " failed");
+    if (heldBySomebody(to)) return txt::Status::Fail("moving to " + to + " failed: sharing violation");
+    return failReplace && hits(to) ? txt::Status::Fail("sharing violation") : real_.moveNew(from, to, taken);
+  }
   txt::Status copy(const std::string& from, const std::string& to) override {
     ++copies;
     if (hit(Fault::Backup, from)) return txt::Status::Fail("copying " + from + " failed");
@@ -114,6 +122,7 @@ class FaultyFileSystem : public plat::FileSystem {
   }
   txt::Status remove(const std::string& p) override { return real_.remove(p); }
   txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
+  txt::Status removeEmptyDirectory(const std::string& p) override { return real_.removeEmptyDirectory(p); }
   std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix) override {
     return real_.filesEndingWith(folder, suffix);
   }

@@ -158,6 +158,17 @@ class PosixFileSystem final : public FileSystem {
     return {};
   }
 
+  txt::Status moveNew(const std::string& from, const std::string& to, bool& taken) override {
+    // A hard link fails on an existing name; the old name then goes.
+    taken = false;
+    if (::link(local(from).c_str(), local(to).c_str()) != 0) {
+      taken = errno == EEXIST;
+      return errnoError("moving", from);
+    }
+    if (::unlink(local(from).c_str()) != 0) return errnoError("moving", from);
+    return {};
+  }
+
   txt::Status copy(const std::string& from, const std::string& to) override {
     std::error_code ec;
     std::filesystem::copy_file(local(from), local(to), std::filesystem::copy_options::overwrite_existing, ec);
@@ -193,6 +204,11 @@ class PosixFileSystem final : public FileSystem {
     if (::mkdir(local(path).c_str(), 0755) == 0) return {};
     if (errno == EEXIST && info(path).directory) return {};
     return errnoError("creating folder", path);
+  }
+
+  txt::Status removeEmptyDirectory(const std::string& path) override {
+    if (::rmdir(local(path).c_str()) != 0) return errnoError("removing folder", path);
+    return {};
   }
 };
 

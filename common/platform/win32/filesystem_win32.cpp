@@ -145,6 +145,22 @@ class Win32FileSystem final : public FileSystem {
     }
   }
 
+  txt::Status moveNew(const std::string& from, const std::string& to, bool& taken) override {
+    taken = false;
+    // As replace: a scanner that opened the file briefly gets a moment.
+    for (int attempt = 0;; ++attempt) {
+      if (MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_WRITE_THROUGH)) return {};
+      DWORD error = GetLastError();
+      taken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+      bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+      if (!busy || attempt >= 5) {
+        SetLastError(error);
+        return lastError("moving", from);
+      }
+      Sleep(50u << attempt);
+    }
+  }
+
   txt::Status copy(const std::string& from, const std::string& to) override {
     if (!CopyFileW(wide(from).c_str(), wide(to).c_str(), FALSE)) return lastError("copying", from);
     return {};
@@ -181,6 +197,11 @@ class Win32FileSystem final : public FileSystem {
     if (CreateDirectoryW(wide(path).c_str(), nullptr)) return {};
     if (GetLastError() == ERROR_ALREADY_EXISTS && info(path).directory) return {};
     return lastError("creating folder", path);
+  }
+
+  txt::Status removeEmptyDirectory(const std::string& path) override {
+    if (!RemoveDirectoryW(wide(path).c_str())) return lastError("removing folder", path);
+    return {};
   }
 };
 

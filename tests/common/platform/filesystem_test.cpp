@@ -72,4 +72,28 @@ TEST(FileSystem, ReadWriteKeepEveryByte) {
   EXPECT_TRUE(fs.info(dir.file("neu")).directory);
 }
 
+// moveNew never replaces, removeEmptyDirectory never removes what a folder
+// holds: setup takes an installation back with them.
+TEST(FileSystem, MoveNewKeepsAnExistingNameAndOnlyEmptyFoldersGo) {
+  TempDir dir;
+  auto& fs = plat::localFileSystem();
+  dir.write("a.txt", "a");
+  dir.write("b.txt", "b");
+  bool taken = false;
+  EXPECT_FALSE(fs.moveNew(dir.file("a.txt"), dir.file("b.txt"), taken).ok());
+  EXPECT_TRUE(taken);
+  EXPECT_EQ(dir.read("a.txt") + dir.read("b.txt"), "ab");
+  ASSERT_TRUE(fs.moveNew(dir.file("a.txt"), dir.file("c.txt"), taken).ok());
+  EXPECT_FALSE(taken);
+  EXPECT_FALSE(dir.exists("a.txt"));
+  EXPECT_EQ(dir.read("c.txt"), "a");
+
+  dir.write("voll\\x", "x");
+  ASSERT_TRUE(fs.makeDirectory(dir.file("leer")).ok());
+  EXPECT_FALSE(fs.removeEmptyDirectory(dir.file("voll")).ok());
+  EXPECT_EQ(dir.read("voll\\x"), "x");
+  EXPECT_TRUE(fs.removeEmptyDirectory(dir.file("leer")).ok());
+  EXPECT_FALSE(dir.exists("leer"));
+}
+
 }  // namespace
