@@ -151,6 +151,7 @@ bool CopyPhase::present(const std::string& destination, const plat::FileInfo& no
 }
 
 std::string CopyPhase::refusal(const plat::FileInfo& now) const {
+  if (now.unknown) return "Es l\xe4sst sich nicht feststellen, ob die Datei vorhanden ist (kein Zugriff).";
   if (!now.exists) return {};
   if (now.directory) return "Dort steht ein Ordner gleichen Namens.";
   if (now.hidden || now.system) return "Die vorhandene Datei ist versteckt oder eine Systemdatei.";
@@ -166,10 +167,8 @@ void CopyPhase::ensureRuntimeLibraries() {
     std::string target = plan_.systemDir + library.name;
     plat::FileInfo now = fs_.info(target);
     bool needed = !present(target, now);
-    if (!needed && library.minimumSize > 0) {
-      std::string bytes;
-      needed = fs_.readAll(target, bytes) && static_cast<std::int64_t>(bytes.size()) < library.minimumSize;
-    }
+    if (!needed && library.minimumSize > 0)
+      needed = static_cast<std::int64_t>(now.size) < library.minimumSize;
     if (!needed) continue;
     if (std::string refused = refusal(now); !refused.empty())
       fail(library.name, target, refused);

@@ -380,7 +380,11 @@ TEST_F(CopyPhaseTest, LeftoversOfAKilledSetupAreTidiedUp) {
   f.tmp.write("drive\\Valmorin Box\\a.exe.999999-4.old~", "alt a");
   f.tmp.write("drive\\Valmorin Box\\b.txt.999999-5.old~", "alt b");
   f.tmp.write("drive\\Valmorin Box\\c.txt.999999-x.old~", "fremd");  // no name of setup's
-  setup::CopyPhase phase(f.fs, f.ui, view, plan(false));
+  // A staged copy goes only when it is older than ten minutes, as the
+  // editor's temporaries do: the clock is put forward.
+  testing_support::FaultyFileSystem later(f.fs);
+  later.clockAhead = 11 * 60;
+  setup::CopyPhase phase(later, f.ui, view, plan(false));
   ASSERT_TRUE(phase.run("inst.dat"));
   phase.keep();
   EXPECT_EQ(installed("b.txt"), "alt b");
