@@ -6,6 +6,7 @@
 
 #include "platform/save.h"
 #include "setupmod.h"
+#include "text/cp1252.h"
 #include "text/reader.h"
 
 namespace setup {
@@ -70,6 +71,25 @@ unsigned long asideOwner(const std::string& name, std::string& original) {
   return std::stoul(owner);
 }
 
+// A part naming a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9),
+// with or without an extension: Windows writes to the device, not a file.
+bool namesDevice(const std::string& name) {
+  std::size_t begin = 0;
+  while (begin <= name.size()) {
+    std::size_t end = begin;
+    while (end < name.size() && !separator(name[end])) ++end;
+    std::string stem = txt::upper1252(name.substr(begin, end - begin));
+    stem = stem.substr(0, stem.find('.'));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+    if (stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) && stem[3] >= '1' &&
+        stem[3] <= '9')
+      return true;
+    begin = end + 1;
+  }
+  return false;
+}
+
 }  // namespace
 
 txt::Status parseInstDat(const std::string& bytes, std::vector<InstRecord>& out) {
@@ -94,6 +114,7 @@ txt::Status checkRelativeName(const std::string& name) {
   if (name.empty() || separator(name.back())) return txt::Status::Fail("Es fehlt der Dateiname.");
   if (separator(name.front())) return txt::Status::Fail("Ein absoluter Pfad ist nicht erlaubt.");
   if (name.find(':') != std::string::npos) return txt::Status::Fail("Ein Laufwerk ist nicht erlaubt.");
+  if (namesDevice(name)) return txt::Status::Fail("Ein Ger\xe4tename (wie CON oder NUL) ist kein Dateiname.");
   // A part of dots and blanks alone is refused: Windows drops trailing dots
   // and blanks of a part, so ". ." may well end up as "..".
   std::size_t begin = 0;
@@ -275,6 +296,10 @@ void CopyPhase::InstallFile(const std::string& source, const std::string& to) {
   txt::Status s = plat::createTemporary(fs_, to, file.temporary);
   if (s && !fs_.copy(plan_.setupDir + source, file.temporary))
     s = txt::Status::Fail("Die Datei l\xe4sst sich nicht ins Ziel kopieren.");
+  // A copy keeps the read-only mark of a distribution on a CD; installed
+  // that way, no later update or save could replace the file.
+  if (s && !fs_.makeWritable(file.temporary))
+    s = txt::Status::Fail("Der Schreibschutz der Kopie l\xe4sst sich nicht aufheben.");
   if (!file.temporary.empty()) staged_.push_back(file);
   if (!s) fail(source, to, s.error);
   view_.showProgress(progressFraction(copied_, plan_.fileTotal));

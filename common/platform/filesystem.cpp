@@ -27,6 +27,8 @@ txt::Status FileSystem::removeEmptyDirectory(const std::string& path) {
   return txt::Status::Fail("removing folder " + path + " is not supported");
 }
 
+txt::Status FileSystem::makeWritable(const std::string&) { return {}; }
+
 std::vector<std::string> FileSystem::filesEndingWith(const std::string&, const std::string&) { return {}; }
 
 }  // namespace plat

@@ -61,6 +61,9 @@ class FileSystem {
   // Removes a folder that is empty; a folder that holds anything stays and
   // is an error. A file system that cannot remove folders always says no.
   virtual txt::Status removeEmptyDirectory(const std::string& path);
+  // Clears the read-only attribute of a file (a copy from a CD keeps it).
+  // A file system without attributes has nothing to clear.
+  virtual txt::Status makeWritable(const std::string& path);
   // The names (without folder) of the files in folder (ending with "\")
   // whose names end with suffix. A file system that cannot list says none.
   virtual std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix);

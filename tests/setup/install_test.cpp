@@ -141,6 +141,19 @@ TEST_F(CopyPhaseTest, OverwriteFlagsDecide) {
   EXPECT_TRUE(phase.failures().empty());
 }
 
+// A distribution on a CD is read-only; what setup installs from it is not,
+// or no later update or save could replace it.
+TEST_F(CopyPhaseTest, FilesFromAReadOnlyDistributionAreInstalledWritable) {
+  f.distFile("cd.txt", "neu");
+  f.distribution("", "-1\r\ncd.txt\r\ncd.txt\r\n");
+  std::filesystem::permissions(f.tmp.path() + "dist/cd.txt", std::filesystem::perms::owner_read);
+  setup::CopyPhase phase(f.fs, f.ui, view, plan(false));
+  ASSERT_TRUE(phase.run("inst.dat"));
+  phase.keep();
+  EXPECT_EQ(installed("cd.txt"), "neu");
+  EXPECT_FALSE(f.fs.info(f.tmp.path() + "drive\\Valmorin Box\\cd.txt").readOnly);
+}
+
 TEST_F(CopyPhaseTest, MarkersAndFolders) {
   for (const char* name : {"a.ini", "b.dll", "c.dll", "d.txt"}) f.distFile(name, name);
   f.distribution("",
@@ -316,7 +329,8 @@ TEST_F(CopyPhaseTest, RefusedTargetsAndSources) {
                                std::filesystem::perms::owner_read);
   const std::string outside = "\"..\" f\xfchrt aus dem Ordner hinaus.",
                     absolute = "Ein absoluter Pfad ist nicht erlaubt.",
-                    drive = "Ein Laufwerk ist nicht erlaubt.";
+                    drive = "Ein Laufwerk ist nicht erlaubt.",
+                    device = "Ein Ger\xe4tename (wie CON oder NUL) ist kein Dateiname.";
   const struct {
     const char* flag;
     const char* source;
@@ -335,6 +349,9 @@ TEST_F(CopyPhaseTest, RefusedTargetsAndSources) {
       {"-1", "gut.txt", "@WINc:ausserhalb.txt", drive},
       {"-1", "c:gut.txt", "gut.txt", drive},
       {"-1", "gut.txt", "texte\\", "Es fehlt der Dateiname."},
+      {"-1", "gut.txt", "CON", device},
+      {"-1", "gut.txt", "texte\\nul.txt", device},
+      {"-1", "com3.dat", "gut.txt", device},
       {"-1", "fehlt.txt", "fehlt.txt", "Die Datei fehlt im Setup-Ordner."},
       {"-1", "gut.txt", ".versteckt", "Die vorhandene Datei ist versteckt oder eine Systemdatei."},
       {"-1", "gut.txt", "fest.txt", "Die vorhandene Datei ist schreibgesch\xfctzt."},

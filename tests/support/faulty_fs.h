@@ -123,6 +123,7 @@ class FaultyFileSystem : public plat::FileSystem {
   txt::Status remove(const std::string& p) override { return real_.remove(p); }
   txt::Status makeDirectory(const std::string& p) override { return real_.makeDirectory(p); }
   txt::Status removeEmptyDirectory(const std::string& p) override { return real_.removeEmptyDirectory(p); }
+  txt::Status makeWritable(const std::string& p) override { return real_.makeWritable(p); }
   std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix) override {
     return real_.filesEndingWith(folder, suffix);
   }

@@ -210,6 +210,14 @@ class PosixFileSystem final : public FileSystem {
     if (::rmdir(local(path).c_str()) != 0) return errnoError("removing folder", path);
     return {};
   }
+
+  txt::Status makeWritable(const std::string& path) override {
+    struct stat st {};
+    if (::stat(local(path).c_str(), &st) != 0) return errnoError("looking at", path);
+    if ((st.st_mode & S_IWUSR) != 0) return {};
+    if (::chmod(local(path).c_str(), st.st_mode | S_IWUSR) != 0) return errnoError("making writable", path);
+    return {};
+  }
 };
 
 }  // namespace

@@ -203,6 +203,15 @@ class Win32FileSystem final : public FileSystem {
     if (!RemoveDirectoryW(wide(path).c_str())) return lastError("removing folder", path);
     return {};
   }
+
+  txt::Status makeWritable(const std::string& path) override {
+    DWORD a = GetFileAttributesW(wide(path).c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return lastError("looking at", path);
+    if ((a & FILE_ATTRIBUTE_READONLY) == 0) return {};
+    if (!SetFileAttributesW(wide(path).c_str(), a & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)))
+      return lastError("making writable", path);
+    return {};
+  }
 };
 
 }  // namespace
