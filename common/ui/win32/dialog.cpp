@@ -147,7 +147,19 @@ INT_PTR Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
       return focusDefault ? TRUE : FALSE;
     }
-    case WM_COMMAND: return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
+    case WM_COMMAND:
+      // An edit that now holds text the files cannot hold is not passed on:
+      // a list editor would store it at once, with "?" for what it cannot
+      // keep. The field keeps the text, "OK" refuses it, and a row chosen
+      // meanwhile keeps what it had.
+      if (HIWORD(wp) == EN_CHANGE && !Filling()) {
+        ItemText(LOWORD(wp));
+        if (unstorable_.count(LOWORD(wp)) > 0) {
+          MessageBeep(MB_ICONWARNING);
+          return TRUE;
+        }
+      }
+      return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lp);
       return OnNotify(static_cast<int>(header->idFrom), header) ? TRUE : FALSE;
@@ -240,7 +252,10 @@ std::string WindowText(HWND hwnd) {
 
 void SetWindowTextCp(HWND hwnd, const std::string& text) { SetWindowTextW(hwnd, plat::wide(text).c_str()); }
 
-void Dialog::SetItemText(int id, const std::string& text) { SetWindowTextCp(Item(id), text); }
+void Dialog::SetItemText(int id, const std::string& text) {
+  unstorable_.erase(id);  // Windows-1252 text: all of it can be stored
+  SetWindowTextCp(Item(id), text);
+}
 std::string Dialog::ItemText(int id) const {
   HWND control = Item(id);
   int length = GetWindowTextLengthW(control);

@@ -59,7 +59,9 @@ class Dialog {
   void SetItemText(int id, const std::string& text);
   // The control's text in Windows-1252. Characters the settings files cannot
   // hold come back as "?" and are remembered for the control until it is
-  // read again without them: "OK" then refuses to save (RefuseUnstorable).
+  // read again without them or given a text of its own: "OK" then refuses
+  // to save (RefuseUnstorable). While an edit holds such characters, its
+  // changes are not passed on to OnCommand.
   std::string ItemText(int id) const;
   void CheckButton(int id, int state);  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
   int ButtonState(int id) const;

@@ -73,6 +73,27 @@ TEST_F(EditorView, ClickingARowSelectsItInBothListsAndTypingStoresAtOnce) {
   EXPECT_EQ(file(), " 3\r\n08:00\r\nCRCH\r\n09:30\r\nPORT 2 OFF\r\n10:00\r\nCRCH *(Mon,Fri)\r\n");
 }
 
+// Text the file cannot hold never reaches a row: the row keeps what it had,
+// "OK" refuses while the field shows such text, and another row chosen
+// meanwhile shows the row as it was.
+TEST_F(EditorView, TextTheFileCannotHoldNeverReachesARow) {
+  open(kThree);
+  SetWindowTextW(GetDlgItem(d, IDE_FRMZEIT_EREIGNIS), L"DOSC \u0141\u00d3D\u0179.BAT");
+  pump();
+  EXPECT_EQ(events()[0], "CRCH");
+  click(d, IDB_FRMZEIT_OK);
+  ASSERT_TRUE(dialog->IsOpen());
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_NE(ui.shown[0].text.find("\"Ereignis\""), std::string::npos) << ui.shown[0].text;
+  EXPECT_NE(ui.shown[0].text.find("U+0141 U+0179"), std::string::npos) << ui.shown[0].text;
+  choose(d, IDL_FRMZEIT_ZEITEN, 1);
+  choose(d, IDL_FRMZEIT_ZEITEN, 0);
+  EXPECT_EQ(ereignis(), "CRCH");
+  click(d, IDB_FRMZEIT_OK);
+  EXPECT_FALSE(dialog->IsOpen());
+  EXPECT_EQ(file(), kThree);
+}
+
 TEST_F(EditorView, NeuOnAnEmptyListMakesTheEntryAndOkWritesItLast) {
   open();
   EXPECT_TRUE(times().empty());
