@@ -23,11 +23,7 @@ constexpr RuntimeLibrary kRuntimeLibraries[] = {{"msvbvm50.dll", 0}, {"oleaut32.
 
 // Windows finds names without regard to case: so does the list of what is
 // planned already.
-std::string lowered(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
+std::string lowered(const std::string& s) { return txt::lower1252(s); }
 
 bool separator(char c) { return c == '\\' || c == '/'; }
 
@@ -52,24 +48,6 @@ std::string afterMarker(const std::string& target) {
 // "<name>.<process id>-<counter>.old~". Its name differs from that of a
 // staged copy, so that nothing takes it for one and removes it.
 constexpr const char* kAsideSuffix = ".old~";
-
-bool digitsOnly(const std::string& s) {
-  return !s.empty() && s.size() <= 9 && s.find_first_not_of("0123456789") == std::string::npos;
-}
-
-// The process that put name aside, and the name it had; 0 when name is no
-// such file.
-unsigned long asideOwner(const std::string& name, std::string& original) {
-  const std::size_t suffix = std::char_traits<char>::length(kAsideSuffix);
-  if (name.size() <= suffix || name.compare(name.size() - suffix, suffix, kAsideSuffix) != 0) return 0;
-  const std::string stem = name.substr(0, name.size() - suffix);
-  const std::size_t dot = stem.rfind('.'), dash = stem.rfind('-');
-  if (dot == std::string::npos || dot == 0 || dash == std::string::npos || dash < dot) return 0;
-  const std::string owner = stem.substr(dot + 1, dash - dot - 1);
-  if (!digitsOnly(owner) || !digitsOnly(stem.substr(dash + 1))) return 0;
-  original = stem.substr(0, dot);
-  return std::stoul(owner);
-}
 
 // A part naming a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9),
 // with or without an extension: Windows writes to the device, not a file.
@@ -267,8 +245,8 @@ void CopyPhase::removeLeftovers(const std::string& destination) {
   plat::removeLeftoverTemporaries(fs_, folder);
   for (const std::string& name : fs_.filesEndingWith(folder, kAsideSuffix)) {
     std::string original;
-    unsigned long owner = asideOwner(name, original);
-    if (owner == 0 || owner == plat::processId() || plat::processRunning(owner)) continue;
+    unsigned long owner = plat::temporaryOwner(name, kAsideSuffix, &original);
+    if (owner == 0 || original.empty() || owner == plat::processId() || plat::processRunning(owner)) continue;
     bool taken = false;
     if (!fs_.moveNew(folder + name, folder + original, taken) && taken) fs_.remove(folder + name);
   }

@@ -5,13 +5,16 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
 #include <optional>
 #include <string>
+
+#include "platform/filesystem.h"
 
 namespace zorqcheck {
 
 // Larger settings files are not read: the editor refuses them as well.
-inline constexpr std::size_t kMaxSettingsBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kMaxSettingsBytes = static_cast<std::size_t>(plat::kMaxFileBytes);
 
 // What a path names. Unknown: the platform cannot tell (no finding then).
 enum class Entry { Missing, File, Folder, Other, Unknown };
@@ -25,6 +28,17 @@ struct ReadOutcome {
   State state = Ok;
   std::string why;  // for Failed: what the platform said
 };
+
+// What a bounded read of the platform said, as a ReadOutcome: a file that
+// grew past the limit while it was read counts as too large, with nothing
+// kept of it.
+inline ReadOutcome outcomeOf(const txt::Status& read, std::string& bytes) {
+  if (read.ok()) return {};
+  bytes.clear();
+  if (read.error == plat::kFileTooLarge) return {ReadOutcome::TooLarge, {}};
+  if (read.error == plat::kOutOfMemory) throw std::bad_alloc();
+  return {ReadOutcome::Failed, read.error};
+}
 
 // The whole file into bytes, if it is an ordinary file of at most
 // kMaxSettingsBytes. A hidden or system file counts as missing, as for the

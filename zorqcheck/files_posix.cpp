@@ -65,20 +65,15 @@ ReadOutcome readSettingsFile(const std::string& path, std::string& bytes) {
   if (entryOf(st) != Entry::File)
     return {entryOf(st) == Entry::Folder ? ReadOutcome::Folder : ReadOutcome::NotAFile, {}};
   if (static_cast<unsigned long long>(st.st_size) > kMaxSettingsBytes) return {ReadOutcome::TooLarge, {}};
-  bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[65536];
-  for (;;) {
-    ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return failed(errno);
-    if (got == 0) break;
-    if (bytes.size() + static_cast<std::size_t>(got) > kMaxSettingsBytes) {
-      bytes.clear();
-      return {ReadOutcome::TooLarge, {}};
-    }
-    bytes.append(buffer, static_cast<std::size_t>(got));
-  }
-  return {};
+  auto read = [&](char* buffer, std::size_t room) -> long {
+    ssize_t got;
+    do got = ::read(file.get(), buffer, room);
+    while (got < 0 && errno == EINTR);
+    return static_cast<long>(got);
+  };
+  const txt::Status status = plat::readLimited(bytes, static_cast<std::uint64_t>(st.st_size), read,
+                                               [] { return txt::Status::Fail(std::strerror(errno)); });
+  return outcomeOf(status, bytes);
 }
 
 std::optional<std::string> resolvedPath(const std::string& installDir, const std::string& path) {

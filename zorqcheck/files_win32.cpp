@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "files.h"
+#include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
 
 namespace zorqcheck {
@@ -12,20 +13,6 @@ namespace zorqcheck {
 namespace {
 
 bool notFound(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
-
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  ~Handle() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 ReadOutcome failed(DWORD error) { return {ReadOutcome::Failed, "Fehler " + std::to_string(error)}; }
 
@@ -53,7 +40,7 @@ ReadOutcome readSettingsFile(const std::string& path, std::string& bytes) {
     if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
       return {ReadOutcome::Missing, {}};
   }
-  Handle file(openForReading(path));
+  plat::HandleCloser file(openForReading(path));
   if (file.get() == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     return notFound(error) ? ReadOutcome{ReadOutcome::Missing, {}} : failed(error);
@@ -65,19 +52,15 @@ ReadOutcome readSettingsFile(const std::string& path, std::string& bytes) {
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return failed(GetLastError());
   if (static_cast<unsigned long long>(size.QuadPart) > kMaxSettingsBytes) return {ReadOutcome::TooLarge, {}};
-  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-  char buffer[65536];
-  for (;;) {
+  auto read = [&](char* buffer, std::size_t room) -> long {
     DWORD got = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return failed(GetLastError());
-    if (got == 0) break;
-    if (bytes.size() + got > kMaxSettingsBytes) {
-      bytes.clear();
-      return {ReadOutcome::TooLarge, {}};
-    }
-    bytes.append(buffer, got);
-  }
-  return {};
+    if (!ReadFile(file.get(), buffer, static_cast<DWORD>(room), &got, nullptr)) return -1;
+    return static_cast<long>(got);
+  };
+  const txt::Status status = plat::readLimited(bytes, static_cast<std::uint64_t>(size.QuadPart), read, [] {
+    return txt::Status::Fail("Fehler " + std::to_string(GetLastError()));
+  });
+  return outcomeOf(status, bytes);
 }
 
 std::optional<std::string> resolvedPath(const std::string& installDir, const std::string& path) {

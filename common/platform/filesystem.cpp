@@ -4,8 +4,7 @@ namespace plat {
 
 bool FileExists(FileSystem& fs, const std::string& path) {
   if (path.find_first_of("*?") != std::string::npos) return fs.anyOrdinaryFile(path);
-  FileInfo i = fs.info(path);
-  return i.exists && !i.directory && !i.hidden && !i.system;
+  return fs.info(path).ordinary();
 }
 
 // A stand-in for file systems that cannot create exclusively: a test fake

@@ -23,6 +23,9 @@ struct FileInfo {
   bool unknown = false;
   std::uint64_t size = 0;       // bytes, of a file that exists
   std::uint64_t writeTime = 0;  // its last write, in the file system's own ticks
+
+  // An existing file a dialog may show: no folder, no hidden or system file.
+  bool ordinary() const { return exists && !directory && !hidden && !system; }
 };
 
 // The largest file the programs read: settings files are a few kilobytes,

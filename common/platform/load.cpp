@@ -41,7 +41,7 @@ txt::Status readSettingsFile(FileSystem& fs, const std::string& path, std::strin
     there = true;
     return txt::Status::Fail("Die Datei l\xe4sst sich nicht ansehen (kein Zugriff).");
   }
-  there = info.exists && !info.directory && !info.hidden && !info.system;
+  there = info.ordinary();
   if (!there) return {};
   return txt::guarded([&] { return fs.readAll(path, bytes); });
 }

@@ -130,26 +130,17 @@ txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string&
   return status;
 }
 
-txt::Status copyFile(FileSystem& fs, const std::string& from, const std::string& to) {
-  std::string temporary;
-  if (txt::Status s = createTemporary(fs, to, temporary); !s) return s;
-  txt::Status status = fs.copy(from, temporary);
-  if (status) status = fs.replace(temporary, to);
-  if (!status) fs.remove(temporary);
-  return status;
-}
-
 namespace {
 
 bool digitsOnly(const std::string& s) {
   return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// The process id in a temporary name "<name>.<process id>-<counter>.new~",
-// or 0 when the name is not of that form.
-unsigned long ownerOf(const std::string& name) {
-  const std::string suffix = ".new~";
-  if (name.size() <= suffix.size()) return 0;
+}  // namespace
+
+unsigned long temporaryOwner(const std::string& name, const std::string& suffix, std::string* original) {
+  if (name.size() <= suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return 0;
   const std::string stem = name.substr(0, name.size() - suffix.size());
   const std::size_t dot = stem.rfind('.');
   if (dot == std::string::npos) return 0;
@@ -158,15 +149,14 @@ unsigned long ownerOf(const std::string& name) {
   if (dash == std::string::npos || !digitsOnly(tail.substr(0, dash)) || !digitsOnly(tail.substr(dash + 1)) ||
       dash > 9)
     return 0;
+  if (original != nullptr) *original = stem.substr(0, dot);
   return std::stoul(tail.substr(0, dash));
 }
-
-}  // namespace
 
 int removeLeftoverTemporaries(FileSystem& fs, const std::string& folder) {
   int removed = 0;
   for (const std::string& name : fs.filesEndingWith(folder, ".new~")) {
-    const unsigned long owner = ownerOf(name);
+    const unsigned long owner = temporaryOwner(name, ".new~");
     if (owner == 0 || owner == processId() || processRunning(owner)) continue;
     const FileInfo file = fs.info(folder + name);
     const std::uint64_t now = fs.now(), perSecond = fs.ticksPerSecond();

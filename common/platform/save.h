@@ -42,15 +42,16 @@ std::string backupName(const std::string& path, int generation);
 txt::Status saveFile(FileSystem& fs, const std::string& path, const std::string& bytes,
                      SaveOptions options = {});
 
-// Copies from into a temporary file beside to and then puts it in the place
-// of to, so that to is never seen half copied: an interrupted copy leaves
-// the old file (or none) and no temporary one.
-txt::Status copyFile(FileSystem& fs, const std::string& from, const std::string& to);
-
 // Creates an empty temporary file beside path whose name no other process
 // uses: path followed by ".<process id>-<counter>.new~", created only if
 // it did not exist yet.
 txt::Status createTemporary(FileSystem& fs, const std::string& path, std::string& temporary);
+
+// The process id in a name of the form "<name>.<process id>-<counter>"
+// followed by suffix (".new~" for createTemporary's names), or 0 when name
+// is not of that form; original, if given, gets the <name> part.
+unsigned long temporaryOwner(const std::string& name, const std::string& suffix,
+                             std::string* original = nullptr);
 
 // Removes the temporary files a save of an ended process left in folder
 // (ending with "\"), say when the program was killed while saving: only

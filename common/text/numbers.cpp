@@ -68,10 +68,6 @@ long long wholeValue(std::string_view text) {
   return static_cast<long long>(v);
 }
 
-std::uint8_t lowByte(long long value) {
-  return static_cast<std::uint8_t>(static_cast<unsigned long long>(value) & 0xFFu);
-}
-
 std::string numberFormat(long long value) {
   std::string digits = std::to_string(value);
   return value < 0 ? digits + " " : " " + digits + " ";

@@ -26,10 +26,6 @@ double leadingValue(std::string_view text);
 double roundHalfEven(double value);
 long long wholeValue(std::string_view text);
 
-// A text field's numeric value reduced to its lowest eight bits (the level
-// rule of the command table: 300 gives 44, -1 gives 255).
-std::uint8_t lowByte(long long value);
-
 // Number format of the settings files: " 5 ", " 0 ", "-1 ".
 std::string numberFormat(long long value);
 

@@ -208,7 +208,7 @@ StartState loadAtStart(plat::FileSystem& fs, const Installation& where, MainSett
       ui.loadError(kMainLoadError);
       state.loadFailed = true;
       const plat::FileInfo main = fs.info(where.settingsFile(kMainFile));
-      state.mainUnread = main.unknown || plat::FileExists(fs, where.settingsFile(kMainFile));
+      state.mainUnread = main.unknown || main.ordinary();
       state.loaded.note(where.settingsFile(kMainFile), main);
       return state;
     }

@@ -19,7 +19,8 @@ txt::Status openBoxFile(plat::FileSystem& fs, plat::System& system, const Instal
   bool ready = info.exists && !info.directory;
   if (!info.exists && !info.unknown) {
     bool taken = false;
-    ready = fs.createNew(path, taken).ok() || (taken && fs.info(path).exists && !fs.info(path).directory);
+    ready = fs.createNew(path, taken).ok();
+    if (!ready && taken) ready = !fs.info(path).directory;  // made meanwhile by another program
   }
   if (!ready) return txt::Status::Fail("Fehler beim Anlegen von <" + path + ">");
   system.startProgram(plat::notepadCommand(where.windowsDir, path));

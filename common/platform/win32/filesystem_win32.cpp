@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/filesystem.h"
+#include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
 
 namespace plat {
@@ -14,25 +15,6 @@ txt::Status lastError(const char* what, const std::string& path) {
   return txt::Status::Fail(std::string(what) + " " + path + " failed (error " +
                            std::to_string(GetLastError()) + ")");
 }
-
-class HandleCloser {
- public:
-  explicit HandleCloser(HANDLE h) : h_(h) {}
-  ~HandleCloser() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  HandleCloser(const HandleCloser&) = delete;
-  HandleCloser& operator=(const HandleCloser&) = delete;
-  HANDLE get() const { return h_; }
-  bool close() {
-    HANDLE h = h_;
-    h_ = INVALID_HANDLE_VALUE;
-    return CloseHandle(h) != 0;
-  }
-
- private:
-  HANDLE h_;
-};
 
 bool ordinary(DWORD attributes) {
   return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;

@@ -242,13 +242,19 @@ void CentreOver(HWND window, HWND owner) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::string WindowText(HWND hwnd) {
+namespace {
+
+std::wstring WideText(HWND hwnd) {
   int length = GetWindowTextLengthW(hwnd);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   int got = GetWindowTextW(hwnd, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(std::max(got, 0)));
-  return plat::narrow(text);
+  return text;
 }
+
+}  // namespace
+
+std::string WindowText(HWND hwnd) { return plat::narrow(WideText(hwnd)); }
 
 void SetWindowTextCp(HWND hwnd, const std::string& text) { SetWindowTextW(hwnd, plat::wide(text).c_str()); }
 
@@ -257,11 +263,7 @@ void Dialog::SetItemText(int id, const std::string& text) {
   SetWindowTextCp(Item(id), text);
 }
 std::string Dialog::ItemText(int id) const {
-  HWND control = Item(id);
-  int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  int got = GetWindowTextW(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(got, 0)));
+  const std::wstring text = WideText(Item(id));
   const std::u16string_view utf16(reinterpret_cast<const char16_t*>(text.data()), text.size());
   std::string bad = txt::unstorableCharacters(utf16);
   if (bad.empty())

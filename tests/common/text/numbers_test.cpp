@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(Numbers, StrictParseTakesOnlyAWholeDecimalNumber) {
@@ -21,15 +23,15 @@ TEST(Numbers, LeadingValueStopsAtTheFirstForeignCharacter) {
   EXPECT_EQ(txt::leadingValue("1 2"), 1.0);
 }
 
-TEST(Numbers, WholeValueRoundsHalvesToEvenAndLowByteKeepsEightBits) {
+TEST(Numbers, WholeValueRoundsHalvesToEvenAndKeepsTheSign) {
   EXPECT_EQ(txt::wholeValue("2.5"), 2);
   EXPECT_EQ(txt::wholeValue("3.5"), 4);
   EXPECT_EQ(txt::wholeValue("-2.5"), -2);
   EXPECT_EQ(txt::wholeValue("12.4"), 12);
-  EXPECT_EQ(txt::lowByte(txt::wholeValue("300")), 44);
-  EXPECT_EQ(txt::lowByte(txt::wholeValue("-1")), 255);
-  EXPECT_EQ(txt::lowByte(txt::wholeValue("")), 0);
-  EXPECT_EQ(txt::lowByte(txt::wholeValue("99999999999999999999999999")), 255);
+  EXPECT_EQ(txt::wholeValue("300"), 300);
+  EXPECT_EQ(txt::wholeValue("-1"), -1);
+  EXPECT_EQ(txt::wholeValue(""), 0);
+  EXPECT_EQ(txt::wholeValue("99999999999999999999999999"), std::numeric_limits<long long>::max());
 }
 
 }  // namespace
