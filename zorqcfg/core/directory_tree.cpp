@@ -7,6 +7,7 @@
 #include "platform/win32/wide.h"
 #include "ui/win32/lists.h"
 #include "text/cp1252.h"
+#include "ui/win32/subclass.h"
 
 namespace zorq {
 
@@ -63,7 +64,7 @@ std::vector<std::string> filesIn(const std::string& directory, const std::string
 void DirectoryTree::attach(HWND drives, HWND tree, const std::string& start) {
   drives_ = drives;
   tree_ = tree;
-  SetWindowSubclass(tree_, Keys, 1, reinterpret_cast<DWORD_PTR>(this));
+  ui::Subclass(tree_, Keys, 1, reinterpret_cast<DWORD_PTR>(this));
   fillDrives();
   if (!open(start)) open(fullPath("."));
 }
@@ -149,7 +150,7 @@ LRESULT CALLBACK DirectoryTree::Keys(HWND tree, UINT msg, WPARAM wp, LPARAM lp, 
   const auto* key = reinterpret_cast<const MSG*>(lp);
   if (msg == WM_GETDLGCODE && directories->entered_ && key != nullptr && key->message == WM_KEYDOWN &&
       key->wParam == VK_RETURN)
-    return DefSubclassProc(tree, msg, wp, lp) | DLGC_WANTMESSAGE;
+    return ui::CallNextHook(tree, msg, wp, lp) | DLGC_WANTMESSAGE;
   if (msg == WM_KEYDOWN && wp == VK_RETURN && directories->entered_) {
     directories->entered_();
     return 0;
@@ -161,8 +162,7 @@ LRESULT CALLBACK DirectoryTree::Keys(HWND tree, UINT msg, WPARAM wp, LPARAM lp, 
       directories->openParent();
     return 0;
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(tree, Keys, 1);
-  return DefSubclassProc(tree, msg, wp, lp);
+  return ui::CallNextHook(tree, msg, wp, lp);
 }
 
 bool DirectoryTree::openSelected() {

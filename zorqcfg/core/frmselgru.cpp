@@ -7,6 +7,7 @@
 #include "core/frmselgru_ids.h"
 #include "ui/win32/lists.h"
 #include "core/picker_lists.h"
+#include "ui/win32/subclass.h"
 
 namespace zorq {
 
@@ -25,7 +26,7 @@ bool frmselgru::OnInit() {
   const auto at =
       current_.empty() ? groups_.begin() : std::find(groups_.begin() + 1, groups_.end(), current_);
   if (at != groups_.end()) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at - groups_.begin()), 0);
-  SetWindowSubclass(list, ListKeys, 1, reinterpret_cast<DWORD_PTR>(this));
+  ui::Subclass(list, ListKeys, 1, reinterpret_cast<DWORD_PTR>(this));
   SetFocus(list);
   return false;
 }
@@ -36,7 +37,7 @@ LRESULT CALLBACK frmselgru::ListKeys(HWND list, UINT msg, WPARAM wp, LPARAM lp, 
   auto* picker = reinterpret_cast<frmselgru*>(self);
   if (msg == WM_KEYDOWN || msg == WM_CHAR) {
     picker->keyboardMoving_ = true;
-    LRESULT result = DefSubclassProc(list, msg, wp, lp);
+    LRESULT result = ui::CallNextHook(list, msg, wp, lp);
     picker->keyboardMoving_ = false;
     return result;
   }
@@ -45,12 +46,11 @@ LRESULT CALLBACK frmselgru::ListKeys(HWND list, UINT msg, WPARAM wp, LPARAM lp, 
   if (msg == WM_LBUTTONDOWN) {
     const int before = ui::selectedIndex(list);
     const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lp);
-    LRESULT result = DefSubclassProc(list, msg, wp, lp);
+    LRESULT result = ui::CallNextHook(list, msg, wp, lp);
     if (before >= 0 && HIWORD(hit) == 0 && static_cast<int>(LOWORD(hit)) == before) picker->choose();
     return result;
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(list, ListKeys, 1);
-  return DefSubclassProc(list, msg, wp, lp);
+  return ui::CallNextHook(list, msg, wp, lp);
 }
 
 void frmselgru::choose() {

@@ -5,6 +5,7 @@
 #include "core/haupt_ids.h"
 #include "core/main_settings.h"
 #include "ui/win32/accessible.h"
+#include "ui/win32/subclass.h"
 
 namespace zorq {
 
@@ -47,8 +48,8 @@ haupt::~haupt() {
 bool haupt::OnInit() {
   focusBrush_ = CreateSolidBrush(kFocusColour);
   for (const Slider& s : {kKommentar, kRausNach, kNetzwerk}) {
-    SendMessageW(Item(s.bar), TBM_SETRANGE, TRUE, MAKELPARAM(s.low, s.high));
-    SetWindowSubclass(Item(s.bar), SliderFocus, static_cast<UINT_PTR>(s.field), 0);
+    SendMessageW(Item(s.bar), TBM_SETRANGE, FALSE, MAKELPARAM(s.low, s.high));  // not shown yet
+    ui::Subclass(Item(s.bar), SliderFocus, static_cast<UINT_PTR>(s.field), 0);
   }
   for (std::size_t i = 0; i < kDialogButtonCount; ++i) {
     const int id = IDB_HAUPT_DIALOG + static_cast<int>(i);
@@ -85,7 +86,7 @@ void haupt::toControls() {
   SetItemText(IDE_HAUPT_DOWNLOAD, s.downloadPath);
   SetItemText(IDE_HAUPT_HDFREI, s.minHdFrei);
   for (auto [slider, value] : {std::pair{kKommentar, s.kommentar}, std::pair{kRausNach, s.rausNach}}) {
-    SendMessageW(Item(slider.bar), TBM_SETPOS, TRUE, value);
+    SendMessageW(Item(slider.bar), TBM_SETPOS, redraw(), value);
     SetItemText(slider.field, sliderText(value));
   }
   SetItemText(IDE_HAUPT_NETZPFAD, s.netPath);
@@ -116,7 +117,7 @@ void haupt::toModel(MainSettings& s) const {
 
 void haupt::showNetNumber() {
   FillGuard guard(*this);
-  SendMessageW(Item(IDC_HAUPT_NETZWERK), TBM_SETPOS, TRUE, ctx_.where.netNumber);
+  SendMessageW(Item(IDC_HAUPT_NETZWERK), TBM_SETPOS, redraw(), ctx_.where.netNumber);
   SetItemText(IDE_HAUPT_NETZWERK, std::to_string(ctx_.where.netNumber));
 }
 
@@ -290,8 +291,7 @@ LRESULT CALLBACK haupt::SliderFocus(HWND slider, UINT msg, WPARAM wp, LPARAM lp,
     HWND number = GetDlgItem(GetParent(slider), static_cast<int>(field));
     if (number != nullptr) InvalidateRect(number, nullptr, TRUE);
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(slider, SliderFocus, field);
-  return DefSubclassProc(slider, msg, wp, lp);
+  return ui::CallNextHook(slider, msg, wp, lp);
 }
 
 INT_PTR haupt::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {

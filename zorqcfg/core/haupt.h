@@ -34,6 +34,8 @@ class haupt final : public ui::Dialog {
   void OnDestroyed() override;
 
  private:
+  // A slider set before the window shows needs no repaint of its own.
+  WPARAM redraw() const { return IsWindowVisible(hwnd()) ? TRUE : FALSE; }
   void toControls();
   void toModel(MainSettings& settings) const;
   void showNetNumber();

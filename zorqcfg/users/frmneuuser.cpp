@@ -4,6 +4,7 @@
 
 #include "ui/win32/lists.h"
 #include "users/frmneuuser_ids.h"
+#include "ui/win32/subclass.h"
 
 namespace zorq {
 
@@ -16,7 +17,7 @@ std::unique_ptr<ui::Dialog> makeNewUserDefaults(Context& ctx) { return std::make
 bool frmneuuser::OnInit() {
   txt::Status loaded = model_.load(ctx_.fs, ctx_.where);
   for (int id : {IDL_FRMNEUUSER_NEU, IDL_FRMNEUUSER_REST})
-    SetWindowSubclass(Item(id), ListInput, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
+    ui::Subclass(Item(id), ListInput, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
   setdata();
   if (!loaded.ok()) ctx_.ui.loadError(loaded.error);
   return true;
@@ -65,13 +66,13 @@ LRESULT CALLBACK frmneuuser::ListInput(HWND list, UINT msg, WPARAM wp, LPARAM lp
   }
   if (msg == WM_KEYDOWN || msg == WM_CHAR) {
     dialog->keyboard_ = true;
-    LRESULT result = DefSubclassProc(list, msg, wp, lp);
+    LRESULT result = ui::CallNextHook(list, msg, wp, lp);
     dialog->keyboard_ = false;
     return result;
   }
   if (id == IDL_FRMNEUUSER_NEU && msg == WM_LBUTTONDOWN) dialog->mouseDown_ = true;
   if (id == IDL_FRMNEUUSER_NEU && msg == WM_LBUTTONUP) {
-    LRESULT result = DefSubclassProc(list, msg, wp, lp);
+    LRESULT result = ui::CallNextHook(list, msg, wp, lp);
     dialog->mouseDown_ = false;
     if (dialog->clickPending_) {
       dialog->clickPending_ = false;
@@ -79,8 +80,7 @@ LRESULT CALLBACK frmneuuser::ListInput(HWND list, UINT msg, WPARAM wp, LPARAM lp
     }
     return result;
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(list, ListInput, id);
-  return DefSubclassProc(list, msg, wp, lp);
+  return ui::CallNextHook(list, msg, wp, lp);
 }
 
 bool frmneuuser::OnCommand(int id, int code, HWND control) {

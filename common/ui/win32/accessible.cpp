@@ -4,6 +4,7 @@
 #include <oleacc.h>
 
 #include "platform/win32/wide.h"
+#include "ui/win32/subclass.h"
 
 namespace ui {
 
@@ -149,10 +150,9 @@ LRESULT CALLBACK AnswerName(HWND control, UINT msg, WPARAM wp, LPARAM lp, UINT_P
     }
   }
   if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(control, AnswerName, kSubclass);
     delete name;
   }
-  return DefSubclassProc(control, msg, wp, lp);
+  return CallNextHook(control, msg, wp, lp);
 }
 
 }  // namespace
@@ -160,12 +160,12 @@ LRESULT CALLBACK AnswerName(HWND control, UINT msg, WPARAM wp, LPARAM lp, UINT_P
 void SetAccessibleName(HWND control, const std::string& name) {
   if (control == nullptr) return;
   DWORD_PTR old = 0;
-  if (GetWindowSubclass(control, AnswerName, kSubclass, &old)) {
+  if (FindSubclass(control, AnswerName, kSubclass, &old)) {
     *reinterpret_cast<std::wstring*>(old) = plat::wide(name);
     return;
   }
   auto* kept = new std::wstring(plat::wide(name));
-  if (!SetWindowSubclass(control, AnswerName, kSubclass, reinterpret_cast<DWORD_PTR>(kept))) delete kept;
+  if (!Subclass(control, AnswerName, kSubclass, reinterpret_cast<DWORD_PTR>(kept))) delete kept;
 }
 
 }  // namespace ui

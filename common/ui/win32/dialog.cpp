@@ -129,6 +129,7 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     self->hwnd_ = nullptr;
+    self->items_.clear();
     self->endPending_ = false;
     auto& open = modeless();
     open.erase(std::remove(open.begin(), open.end(), self), open.end());
@@ -137,9 +138,23 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return result;
 }
 
+HWND Dialog::Item(int id) const {
+  auto it = items_.find(id);
+  if (it != items_.end() && IsWindow(it->second) && GetParent(it->second) == hwnd_ &&
+      GetDlgCtrlID(it->second) == id)
+    return it->second;
+  HWND control = hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
+  if (control != nullptr)
+    items_[id] = control;
+  else
+    items_.erase(id);
+  return control;
+}
+
 INT_PTR Dialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG: {
+      items_.clear();
       // Every window opens over its owner; OnInit may place it otherwise.
       CentreOver(hwnd_, GetWindow(hwnd_, GW_OWNER));
       const bool focusDefault = OnInit();
@@ -238,6 +253,10 @@ void CentreOver(HWND window, HWND owner) {
   // Whole on the monitor; a window larger than it keeps its top left corner.
   left = std::max(work.left, std::min(left, work.right - width));
   top = std::max(work.top, std::min(top, work.bottom - height));
+  // A window the template has placed there already is not moved again: a
+  // move of a window with many controls costs dozens of round trips to the
+  // window server under Wine.
+  if (own.left == left && own.top == top) return;
   SetWindowPos(window, nullptr, static_cast<int>(left), static_cast<int>(top), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -260,7 +279,12 @@ void SetWindowTextCp(HWND hwnd, const std::string& text) { SetWindowTextW(hwnd, 
 
 void Dialog::SetItemText(int id, const std::string& text) {
   unstorable_.erase(id);  // Windows-1252 text: all of it can be stored
-  SetWindowTextCp(Item(id), text);
+  HWND control = Item(id);
+  const std::wstring wide = plat::wide(text);
+  // A new text repaints the control (a round trip to the window server
+  // under Wine); the text it shows already is left alone.
+  if (control != nullptr && WideText(control) == wide) return;
+  SetWindowTextW(control, wide.c_str());
 }
 std::string Dialog::ItemText(int id) const {
   const std::wstring text = WideText(Item(id));
@@ -335,8 +359,10 @@ void Dialog::SaveAndEnd(Services& ui, plat::FileSystem& fs, plat::LoadRecord& lo
   if (!ReadyToSave(ui, fs, loaded)) return;
   EndIfSaved(txt::guarded(save), ui);
 }
-void Dialog::CheckButton(int id, int state) { CheckDlgButton(hwnd_, id, static_cast<UINT>(state)); }
-int Dialog::ButtonState(int id) const { return static_cast<int>(IsDlgButtonChecked(hwnd_, id)); }
+void Dialog::CheckButton(int id, int state) {
+  SendMessageW(Item(id), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+}
+int Dialog::ButtonState(int id) const { return static_cast<int>(SendMessageW(Item(id), BM_GETCHECK, 0, 0)); }
 void Dialog::EnableItem(int id, bool enable) { EnableWindow(Item(id), enable ? TRUE : FALSE); }
 void Dialog::ShowItem(int id, bool show) { ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE); }
 void Dialog::SetCaption(const std::string& text) { SetWindowTextCp(hwnd_, text); }

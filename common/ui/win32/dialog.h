@@ -45,7 +45,9 @@ class Dialog {
 
   HWND hwnd() const { return hwnd_; }
   bool IsOpen() const { return hwnd_ != nullptr; }
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  // The control with id; the handles are kept, since under Wine each
+  // GetDlgItem is a round trip to the window server.
+  HWND Item(int id) const;
 
   // Gives keyboard navigation to every open modeless dialog; call it for each
   // message of the message loop and skip the message when it says true.
@@ -128,6 +130,7 @@ class Dialog {
 
   int templateId_;
   HWND hwnd_ = nullptr;
+  mutable std::map<int, HWND> items_;              // control id -> handle, checked at each use
   mutable std::map<int, std::string> unstorable_;  // control id -> its characters ("U+0141")
   bool modal_ = false;
   int filling_ = 0;
