@@ -118,6 +118,20 @@ std::vector<std::string> perNetwork(const std::string& name) {
   return files;
 }
 
+std::vector<std::size_t> recordLines(std::size_t count, const std::vector<std::size_t>& withoutTab,
+                                     std::size_t first) {
+  std::vector<std::size_t> lines;
+  lines.reserve(count);
+  std::size_t line = first - 1;
+  auto skipped = withoutTab.begin();
+  for (std::size_t k = 0; k < count; ++k) {
+    ++line;
+    while (skipped != withoutTab.end() && *skipped == line) ++line, ++skipped;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 void linesWithoutTab(const std::string& bytes, const std::vector<std::size_t>& lines, std::size_t before,
                      Report& report) {
   if (lines.empty()) return;

@@ -17,6 +17,8 @@
 
 namespace zorqcheck {
 
+enum class Entry;  // files.h
+
 struct Finding {
   std::string file;      // relative to the installation folder: "daten\modem3.txt"
   std::size_t line = 0;  // from 1; 0 when the whole file is meant
@@ -76,6 +78,8 @@ class Report {
   void program(std::size_t line, const std::string& commandLine);
 
  private:
+  void lookUp(std::size_t line, const std::string& path, Entry wanted);
+
   std::string file_;
   std::vector<Finding>& out_;
   Known* known_;

@@ -23,6 +23,11 @@ std::vector<std::string> perNetwork(const std::string& name);
 void linesWithoutTab(const std::string& bytes, const std::vector<std::size_t>& lines, std::size_t before,
                      Report& report);
 
+// The lines (from 1) of count records, one a line from line first on, past
+// the lines without a tab (ascending) that the loader dropped.
+std::vector<std::size_t> recordLines(std::size_t count, const std::vector<std::size_t>& withoutTab,
+                                     std::size_t first);
+
 // A file in pieces of whole lines, about a megabyte each, for the loaders
 // whose lines stand on their own: their lists then never hold more than a
 // piece's lines. each gets a piece and the number of lines of the file

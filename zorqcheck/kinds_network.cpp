@@ -28,13 +28,8 @@ void routing(const std::string& bytes, Report& report) {
     const std::vector<zorq::Route> routes = zorq::parseRoutes(piece, &withoutTab, &status);
     linesWithoutTab(piece, withoutTab, before, report);
     report.loaded(atLine(status, before));
-    std::size_t line = 1;
-    auto skipped = withoutTab.begin();
-    for (const zorq::Route& route : routes) {
-      ++line;
-      while (skipped != withoutTab.end() && *skipped == line) ++line, ++skipped;
-      report.netBox(line + before, route.route);
-    }
+    const std::vector<std::size_t> lines = recordLines(routes.size(), withoutTab, 2);  // after the count
+    for (std::size_t k = 0; k < routes.size(); ++k) report.netBox(lines[k] + before, routes[k].route);
   });
 }
 

@@ -88,13 +88,8 @@ void tools(const std::string& bytes, Report& report) {
     if (!report.loaded(atLine(status, before))) return;
     // What a save writes is compared only for a file of one piece.
     if (withoutTab.empty() && piece.size() == bytes.size()) report.rewritten(piece, zorq::toolBytes(read));
-    std::size_t line = 0;
-    auto left = withoutTab.begin();
-    for (const zorq::AddOnTool& tool : read) {
-      ++line;
-      while (left != withoutTab.end() && *left == line) ++line, ++left;
-      report.program(line + before, tool.call);
-    }
+    const std::vector<std::size_t> lines = recordLines(read.size(), withoutTab, 1);
+    for (std::size_t k = 0; k < read.size(); ++k) report.program(lines[k] + before, read[k].call);
   });
 }
 

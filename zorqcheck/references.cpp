@@ -41,26 +41,23 @@ void Report::user(std::size_t line, std::string_view name) {
   at(line, lineText(line) + "der User " + txt::quoted(name) + " steht nicht in daten\\user.dat");
 }
 
-void Report::folder(std::size_t line, const std::string& path) {
-  if (known_ == nullptr) return;
-  const std::optional<std::string> where = resolvedPath(known_->installDir, path);
-  if (!where) return;
-  const Entry found = entryAt(*where);
-  if (found == Entry::Missing)
-    at(line, lineText(line) + "der Ordner " + txt::quoted(path) + " existiert nicht");
-  else if (found == Entry::File)
-    at(line, lineText(line) + txt::quoted(path) + " ist eine Datei, kein Ordner");
-}
+void Report::folder(std::size_t line, const std::string& path) { lookUp(line, path, Entry::Folder); }
 
-void Report::file(std::size_t line, const std::string& path) {
+void Report::file(std::size_t line, const std::string& path) { lookUp(line, path, Entry::File); }
+
+// A path that must name a folder or a file.
+void Report::lookUp(std::size_t line, const std::string& path, Entry wanted) {
   if (known_ == nullptr) return;
   const std::optional<std::string> where = resolvedPath(known_->installDir, path);
   if (!where) return;
+  const bool folder = wanted == Entry::Folder;
   const Entry found = entryAt(*where);
   if (found == Entry::Missing)
-    at(line, lineText(line) + "die Datei " + txt::quoted(path) + " existiert nicht");
-  else if (found == Entry::Folder)
-    at(line, lineText(line) + txt::quoted(path) + " ist ein Ordner, keine Datei");
+    at(line,
+       lineText(line) + (folder ? "der Ordner " : "die Datei ") + txt::quoted(path) + " existiert nicht");
+  else if (found == (folder ? Entry::File : Entry::Folder))
+    at(line, lineText(line) + txt::quoted(path) +
+                 (folder ? " ist eine Datei, kein Ordner" : " ist ein Ordner, keine Datei"));
 }
 
 namespace {
